@@ -1,0 +1,8 @@
+if(QUILLSONG_SANITIZE)
+    string(REPLACE "," ";" _sanitizers "${QUILLSONG_SANITIZE}")
+    foreach(_s IN LISTS _sanitizers)
+        add_compile_options(-fsanitize=${_s})
+        add_link_options(-fsanitize=${_s})
+    endforeach()
+    add_compile_options(-fno-omit-frame-pointer -fno-sanitize-recover=all)
+endif()

@@ -1,0 +1,99 @@
+#include "model/ChordBar.h"
+
+#include <algorithm>
+
+ChordBar::ChordBar(Track* track, int index, const Box& box)
+    : Bar(track, index, box),
+      m_beats(std::max(1, PropertyOr("NumOfBeats", 4))),
+      m_boxes(static_cast<size_t>(GetSteps())) {
+    const int stepsPerBeat = std::max(1, PropertyOr("NumOfStepsPerBeat", 24));
+    const bool sharps = PropertyOr("KeySignature", 0) >= 0;
+    for (int beat = 0; beat < m_beats; ++beat) {
+        const int step = beat * stepsPerBeat;
+        if (step >= GetSteps()) {
+            break;
+        }
+        AdoptBox(std::make_unique<ChordCombo>(this, step, Rect{}, sharps), step);
+    }
+    if (index == 0 && m_boxes[0]) {
+        m_boxes[0]->SetSubStyle(ChordCombo::StyleA);
+    }
+    PlaceNotes(box);
+}
+
+ChordBar::ChordBar(const ChordBar& other)
+    : Bar(other), Observer(), m_beats(other.m_beats), m_boxes(other.m_boxes.size()) {
+    for (size_t step = 0; step < other.m_boxes.size(); ++step) {
+        if (other.m_boxes[step]) {
+            auto copy = std::make_unique<ChordCombo>(*other.m_boxes[step]);
+            copy->DetachAll();
+            AdoptBox(std::move(copy), static_cast<int>(step));
+        }
+    }
+}
+
+std::unique_ptr<SelObject> ChordBar::Clone() const { return std::make_unique<ChordBar>(*this); }
+
+SelObject* ChordBar::HitTest(int x, int y) {
+    if (!GetBox().Contains(x, y)) {
+        return nullptr;
+    }
+    for (const auto& box : m_boxes) {
+        if (box) {
+            if (SelObject* hit = box->HitTest(x, y)) {
+                return hit;
+            }
+        }
+    }
+    return nullptr;
+}
+
+Rect ChordBar::GetBoundingRect() const {
+    const Box& b = GetBox();
+    return {b.x, b.y, b.x + b.width, b.y + b.height};
+}
+
+bool ChordBar::SameKindAs(const SelObject& source) const { return source.IsA("ChordBar"); }
+
+void ChordBar::PlaceNotes(const Box& box) {
+    SetBox(box);
+    const int beatWidth = (box.width - 40) / m_beats;
+    for (int beat = 0; beat < m_beats; ++beat) {
+        if (ChordCombo* combo = GetBeatBox(beat)) {
+            const int left = box.x + 20 + beat * beatWidth;
+            combo->SetRect({left, box.y, left + beatWidth - 5, box.y + box.height});
+        }
+    }
+}
+
+void ChordBar::ClearContent() {
+    for (auto& box : m_boxes) {
+        if (box) {
+            box->SetIndex(0, false);
+            box->SetSubStyle(ChordCombo::NoSubStyle);
+        }
+    }
+    Repaint();
+}
+
+void ChordBar::Update(Subject*, int aspect) { Notify(aspect); }
+
+ChordCombo* ChordBar::GetBoxAt(int step) const {
+    if (step < 0 || step >= static_cast<int>(m_boxes.size())) {
+        return nullptr;
+    }
+    return m_boxes[static_cast<size_t>(step)].get();
+}
+
+ChordCombo* ChordBar::GetBeatBox(int beat) const {
+    const int stepsPerBeat = GetSteps() / m_beats;
+    return beat >= 0 && beat < m_beats ? GetBoxAt(beat * stepsPerBeat) : nullptr;
+}
+
+void ChordBar::AdoptBox(std::unique_ptr<ChordCombo> box, int step) {
+    box->SetParent(this);
+    box->SetStep(step);
+    box->Attach(this, 10);
+    box->Attach(this, 8);
+    m_boxes[static_cast<size_t>(step)] = std::move(box);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "model/Bar.h"
+#include "model/ChordCombo.h"
+#include "model/Observer.h"
+
+// A bar of the accompaniment track: one chord box per beat. The bar observes
+// its boxes (aspects 8 and 10) and passes their notifications on as its own,
+// so a change of chord reaches the view as a change of the bar.
+class ChordBar : public Bar, public Observer {
+public:
+    ChordBar(Track* track, int index, const Box& box);
+    ChordBar(const ChordBar& other);
+    ChordBar& operator=(const ChordBar&) = delete;
+
+    const char* GetClassName() const override { return "ChordBar"; }
+    std::unique_ptr<SelObject> Clone() const override;
+    SelObject* HitTest(int x, int y) override;
+    Rect GetBoundingRect() const override;
+    bool SameKindAs(const SelObject& source) const override;
+
+    void PlaceNotes(const Box& box) override;
+    void ClearContent() override;
+    void Update(Subject* subject, int aspect) override;
+
+    int GetNumBeats() const { return m_beats; }
+    // The box of the beat starting at the step, or null.
+    ChordCombo* GetBoxAt(int step) const;
+    // The box of beat i, or null.
+    ChordCombo* GetBeatBox(int beat) const;
+
+private:
+    void AdoptBox(std::unique_ptr<ChordCombo> box, int step);
+
+    int m_beats;
+    std::vector<std::unique_ptr<ChordCombo>> m_boxes;
+};

@@ -1,0 +1,74 @@
+#include "model/ChordCombo.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::array<const char*, ChordCombo::kNumItems> kSharpNames = {
+    "",    "C",   "Cm",  "C#", "C#m", "D",   "Dm",  "D#",  "D#m", "E",   "Em",  "F",   "Fm",
+    "F#",  "F#m", "G",   "Gm", "G#",  "G#m", "A",   "Am",  "A#",  "A#m", "B",   "Bm",  "",
+    "C7",  "C#7", "D7",  "D#7", "E7", "F7",  "F#7", "G7",  "G#7", "A7",  "A#7", "B7"};
+
+constexpr std::array<const char*, ChordCombo::kNumItems> kFlatNames = {
+    "",    "C",   "Cm",  "Db", "Dbm", "D",   "Dm",  "Eb",  "Ebm", "E",   "Em",  "F",   "Fm",
+    "Gb",  "Gbm", "G",   "Gm", "Ab",  "Abm", "A",   "Am",  "Bb",  "Bbm", "B",   "Bm",  "",
+    "C7",  "Db7", "D7",  "Eb7", "E7", "F7",  "Gb7", "G7",  "Ab7", "A7",  "Bb7", "B7"};
+
+constexpr int kFirstSeventh = 26;
+constexpr int kSeventhQuality = 2;
+
+std::vector<std::string> NamesFor(bool sharps) {
+    const auto& names = sharps ? kSharpNames : kFlatNames;
+    return {names.begin(), names.end()};
+}
+
+}  // namespace
+
+ChordCombo::ChordCombo(SelObject* bar, int step, const Rect& rect, bool sharps)
+    : FloatingCombo(bar, 0), m_step(step), m_sharps(sharps) {
+    SetRect(rect);
+    SetTextItems(NamesFor(sharps));
+}
+
+std::unique_ptr<SelObject> ChordCombo::Clone() const { return std::make_unique<ChordCombo>(*this); }
+
+void ChordCombo::SetSharps(bool sharps) {
+    m_sharps = sharps;
+    const int index = GetIndex();
+    SetTextItems(NamesFor(sharps));
+    SetIndex(index, false);
+}
+
+void ChordCombo::SetChordNumber(int number, bool notify) {
+    SetIndex(ChordNumberToIndex(number), notify);
+}
+
+int ChordCombo::IndexToChordNumber(int index) {
+    if (index >= 1 && index <= 24) {
+        const int root = (index - 1) / 2;
+        const int quality = (index - 1) % 2;
+        return 3 * root + quality + 1;
+    }
+    if (index >= kFirstSeventh && index < kNumItems) {
+        return 3 * (index - kFirstSeventh) + kSeventhQuality + 1;
+    }
+    return 0;
+}
+
+int ChordCombo::ChordNumberToIndex(int number) {
+    if (number < 1 || number > 36) {
+        return 0;
+    }
+    const int root = (number - 1) / 3;
+    const int quality = (number - 1) % 3;
+    return quality == kSeventhQuality ? kFirstSeventh + root : 1 + 2 * root + quality;
+}
+
+const char* ChordCombo::ItemName(int index, bool sharps) {
+    if (index < 0 || index >= kNumItems) {
+        return "";
+    }
+    return sharps ? kSharpNames[static_cast<size_t>(index)] : kFlatNames[static_cast<size_t>(index)];
+}

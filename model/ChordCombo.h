@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/FloatingCombo.h"
+
+// The chord box of one beat of an accompaniment bar: a chord from a fixed list
+// of 38 names (sharp or flat spelling) and, on a bar's first beat, the
+// accompaniment sub-style.
+class ChordCombo : public FloatingCombo {
+public:
+    enum SubStyle { StyleA = 0, StyleB = 1, Intro = 2, FillIn = 3, Ending = 4, NoSubStyle = 5 };
+    static constexpr int kNumItems = 38;
+
+    ChordCombo(SelObject* bar, int step, const Rect& rect, bool sharps);
+    ChordCombo(const ChordCombo&) = default;
+
+    const char* GetClassName() const override { return "ChordCombo"; }
+    std::unique_ptr<SelObject> Clone() const override;
+
+    int GetStep() const { return m_step; }
+    void SetStep(int step) { m_step = step; }
+    bool UsesSharps() const { return m_sharps; }
+    // Rebuilds the item list in sharp or flat spelling; the index stays.
+    void SetSharps(bool sharps);
+    int GetSubStyle() const { return m_subStyle; }
+    void SetSubStyle(int subStyle) { m_subStyle = subStyle; }
+
+    // 3 x root + quality + 1 of the selected chord; 0 for none.
+    int GetChordNumber() const { return IndexToChordNumber(GetIndex()); }
+    void SetChordNumber(int number, bool notify);
+
+    // The fixed tables between list index and chord number.
+    static int IndexToChordNumber(int index);
+    static int ChordNumberToIndex(int number);
+    static const char* ItemName(int index, bool sharps);
+
+private:
+    int m_step;
+    bool m_sharps;
+    int m_subStyle = NoSubStyle;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/SelObject.h"
+
+// A selector drawn on the score: a list of items and the current index. Items
+// are either texts or string-table numbers whose texts are looked up when
+// shown. The channel is the track number the selector speaks for.
+class FloatingCombo : public SelObject {
+public:
+    FloatingCombo(SelObject* owner, int channel);
+    FloatingCombo(const FloatingCombo&) = default;
+
+    SelObject* HitTest(int x, int y) override;
+    Rect GetBoundingRect() const override { return m_rect; }
+
+    int GetIndex() const { return m_index; }
+    // Stores the index; with notify, tells the sound engine (subclasses).
+    // An index outside the items changes nothing.
+    void SetIndex(int index, bool notify);
+    // The first item whose text equals the given text becomes current; false
+    // when there is none.
+    bool SelectText(const std::string& text, bool notify);
+    int ItemCount() const;
+    std::string ItemText(int index) const;
+    std::string CurrentText() const { return ItemText(m_index); }
+
+    int GetChannel() const { return m_channel; }
+    // Stores the channel; selectors that drive the engine send their setting.
+    virtual void SetChannel(int channel) { m_channel = channel; }
+
+    const Rect& GetRect() const { return m_rect; }
+    void SetRect(const Rect& rect) { m_rect = rect; }
+    bool HasHalo() const { return m_halo; }
+
+protected:
+    void SetTextItems(std::vector<std::string> items);
+    void SetIdItems(int firstId, int count);
+    void SetHalo(bool halo) { m_halo = halo; }
+    // Called after the index changed through SetIndex.
+    virtual void OnIndexChanged(bool /*notify*/) {}
+    virtual Rect HitRect() const { return m_rect; }
+
+private:
+    int m_channel;
+    int m_index = 0;
+    Rect m_rect;
+    std::vector<std::string> m_textItems;
+    int m_firstId = 0;
+    int m_idCount = 0;
+    bool m_halo = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/Color.h"
+#include "model/Observer.h"
+#include "model/SelObject.h"
+
+// A text box drawn on the score: song title and author, free texts, track
+// titles and lyrics. It keeps its text, font and rectangle; the key names its
+// element in the song file. The parent is the song, track or bar owning it.
+class FloatingText : public SelObject, public Observer {
+public:
+    enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCentre = 2 };
+    static constexpr int kMaxTextLength = 199;
+
+    struct Style {
+        std::string face = "Tahoma";
+        int height = 30;
+        int weight = 400;
+        int alignment = AlignLeft;
+        std::string placeholder = "Insert Text...";
+        Color normalColor{};
+        Color activeColor{0, 0, 255};
+    };
+
+    FloatingText(SelObject* owner, const Box& box, std::string key, Style style);
+    FloatingText(const FloatingText&) = default;
+
+    SelObject* HitTest(int x, int y) override;
+    Rect GetBoundingRect() const override { return m_rect; }
+    void Update(Subject* subject, int aspect) override;
+
+    const std::string& GetText() const { return m_text; }
+    // Keeps at most kMaxTextLength bytes, never splitting a UTF-8 character.
+    void SetText(const std::string& text);
+    const std::string& GetKey() const { return m_key; }
+    const Style& GetStyle() const { return m_style; }
+    const Rect& GetRect() const { return m_rect; }
+    void SetRect(const Rect& rect) { m_rect = rect; }
+    Box GetBox() const;
+    void SetBox(const Box& box);
+    // Moves the top-left corner, keeping the size.
+    void MoveTo(int x, int y);
+
+protected:
+    // The area a pointer hits; subclasses may enlarge it.
+    virtual Rect HitRect() const { return m_rect; }
+
+private:
+    std::string m_key;
+    Style m_style;
+    Rect m_rect;
+    std::string m_text;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+// Plain value types for positions on the score, in score units (0.1 mm).
+
+// A box as the model stores it: top-left corner and size.
+struct Box {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    // Both edges are inclusive: a point on the right or bottom edge is inside.
+    bool Contains(int px, int py) const {
+        return x <= px && px <= x + width && y <= py && py <= y + height;
+    }
+    bool operator==(const Box&) const = default;
+};
+
+// A rectangle by its edges, as repainting and clipping use it.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const Rect&) const = default;
+};

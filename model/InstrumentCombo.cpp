@@ -1,0 +1,47 @@
+#include "model/InstrumentCombo.h"
+
+#include "platform/StringIds.h"
+#include "playback/SoundEngine.h"
+
+InstrumentCombo::InstrumentCombo(SelObject* track, int trackNum, bool percussion)
+    : FloatingCombo(track, trackNum), m_percussion(percussion) {
+    if (percussion) {
+        SetIdItems(ids::kFirstDrumName, ids::kNumDrumNames);
+    } else {
+        SetIdItems(ids::kFirstProgramName, ids::kNumProgramNames);
+    }
+    SetHalo(true);
+}
+
+std::unique_ptr<SelObject> InstrumentCombo::Clone() const {
+    return std::make_unique<InstrumentCombo>(*this);
+}
+
+int InstrumentCombo::GetProgram() const {
+    return m_percussion ? GetIndex() + kFirstDrumKey : GetIndex();
+}
+
+void InstrumentCombo::SetProgram(int program, bool notify) {
+    SetIndex(m_percussion ? program - kFirstDrumKey : program, notify);
+}
+
+void InstrumentCombo::SetChannel(int channel) {
+    FloatingCombo::SetChannel(channel);
+    SendProgram();
+}
+
+void InstrumentCombo::OnIndexChanged(bool notify) {
+    if (notify) {
+        SendProgram();
+    }
+}
+
+Rect InstrumentCombo::HitRect() const {
+    Rect r = GetRect();
+    r.right += 100;
+    return r;
+}
+
+void InstrumentCombo::SendProgram() {
+    SoundEngine::Instance().SetTrackProgram(GetChannel(), m_percussion, GetProgram());
+}

@@ -1,0 +1,15 @@
+#include "model/LyricText.h"
+
+namespace {
+FloatingText::Style LyricStyle() {
+    FloatingText::Style style;
+    style.height = 40;
+    style.alignment = FloatingText::AlignCentre;
+    style.placeholder = "::";
+    return style;
+}
+}  // namespace
+
+LyricText::LyricText(SelObject* bar, const Box& box) : FloatingText(bar, box, "lyric", LyricStyle()) {}
+
+std::unique_ptr<SelObject> LyricText::Clone() const { return std::make_unique<LyricText>(*this); }

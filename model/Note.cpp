@@ -1,0 +1,131 @@
+#include "model/Note.h"
+
+#include "editor/ToolsManager.h"
+#include "model/Bar.h"
+#include "model/NoteChord.h"
+
+namespace {
+constexpr int kStepsPerWhole = 96;
+constexpr int kTripletStepsPerWhole = 64;
+}  // namespace
+
+Note::Note(NoteChord* chord, int step, char letter, int octave, int value, int accidental,
+           bool dotted, int clef, bool triplet, int tripletLength)
+    : SelObject(chord, true),
+      m_step(step),
+      m_letter(letter),
+      m_octave(octave),
+      m_accidental(accidental),
+      m_dotted(dotted),
+      m_triplet(triplet),
+      m_tripletLength(tripletLength),
+      m_clef(clef) {
+    SetLength(value, triplet);
+}
+
+Note::Note(const Note& other)
+    : SelObject(other),
+      m_step(other.m_step),
+      m_letter(other.m_letter),
+      m_octave(other.m_octave),
+      m_length(other.m_length),
+      m_accidental(other.m_accidental),
+      m_dotted(other.m_dotted),
+      m_tieMode(other.m_tieMode),
+      m_triplet(other.m_triplet),
+      m_tripletLength(other.m_tripletLength),
+      m_clef(other.m_clef),
+      m_box(other.m_box) {}
+
+std::unique_ptr<SelObject> Note::Clone() const { return std::make_unique<Note>(*this); }
+
+SelObject* Note::HitTest(int x, int y) {
+    if (!m_box.Contains(x, y)) {
+        return nullptr;
+    }
+    ToolsManager::Instance().SetHover(this);
+    return this;
+}
+
+Rect Note::GetBoundingRect() const {
+    const Box& b = m_box;
+    if (IsRest()) {
+        return {b.x - 30, b.y - 50, b.x + b.width + 10, b.y + b.height + 40};
+    }
+    return {b.x - 30, b.y - 35, b.x + b.width + 10, b.y + b.height + 25};
+}
+
+void Note::SetLength(int value, bool triplet) {
+    if (value <= 0) {
+        value = 1;
+    }
+    if (IsRest() && value == 1) {
+        m_length = PropertyOr("NumOfStepsPerBar", kStepsPerWhole);
+    } else {
+        m_length = (triplet ? 16 : 24) * 4 / value;
+    }
+    if (m_dotted) {
+        m_length += m_length / 2;
+    }
+}
+
+double Note::GetTimeValue(bool round) const {
+    if (m_length <= 0) {
+        return 0.0;
+    }
+    const double value =
+        static_cast<double>(m_triplet ? kTripletStepsPerWhole : kStepsPerWhole) / m_length;
+    if (!round) {
+        return value;
+    }
+    for (int written : {1, 2, 4, 8, 16, 32}) {
+        if (value <= written) {
+            return written;
+        }
+    }
+    return value;
+}
+
+void Note::MakeRest() {
+    m_letter = kRestLetter;
+    m_accidental = NoAccidental;
+}
+
+bool Note::IsWholeBarRest() const {
+    return IsRest() && m_length == PropertyOr("NumOfStepsPerBar", kStepsPerWhole);
+}
+
+void Note::SetPitch(int octave, char letter) {
+    m_octave = octave;
+    m_letter = letter;
+}
+
+bool Note::IsSamePitch(const Note& other) const {
+    return m_letter == other.m_letter && m_octave == other.m_octave;
+}
+
+void Note::SetAccidental(int accidental) {
+    m_accidental = accidental;
+    ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+}
+
+NoteChord* Note::GetChord() const { return static_cast<NoteChord*>(GetParent()); }
+
+int Note::GetBarIndex() const {
+    const NoteChord* chord = GetChord();
+    const auto* bar = chord != nullptr ? dynamic_cast<const Bar*>(chord->GetParent()) : nullptr;
+    return bar != nullptr ? bar->GetIndex() : -1;
+}
+
+int Note::SemitoneOf(char letter) {
+    switch (letter) {
+        case 'C': return 0;
+        case 'D': return 2;
+        case 'E': return 4;
+        case 'F': return 5;
+        case 'G': return 7;
+        case 'A': return 9;
+        case 'B': return 11;
+        default: return -1;
+    }
+}

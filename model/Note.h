@@ -1,0 +1,108 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string_view>
+
+#include "model/SelObject.h"
+
+class NoteChord;
+
+// One written note or rest (letter 'S') of a melodic or percussion bar. Its
+// parent is the NoteChord holding it. Lengths are in steps, 96 to a whole note.
+class Note : public SelObject {
+public:
+    enum Accidental {
+        Sharp = 0,
+        Flat = 1,
+        Natural = 2,
+        NoAccidental = 3,
+        DoubleSharp = 4,
+        DoubleFlat = 5
+    };
+    enum TieMode { NotTied = 0, TieStart = 1, TieMiddle = 2, TieEnd = 3 };
+    static constexpr char kRestLetter = 'S';
+
+    Note(NoteChord* chord, int step, char letter, int octave, int value, int accidental, bool dotted,
+         int clef, bool triplet, int tripletLength);
+    // The copy is not highlighted.
+    Note(const Note& other);
+    Note& operator=(const Note&) = delete;
+
+    const char* GetClassName() const override { return "Note"; }
+    std::unique_ptr<SelObject> Clone() const override;
+    SelObject* HitTest(int x, int y) override;
+    Rect GetBoundingRect() const override;
+
+    // Length from a written value: 96 / value (64 / value in a triplet), a
+    // whole rest lasting the bar, plus half when dotted.
+    void SetLength(int value, bool triplet);
+    // The written value 96 / length (64 / length in a triplet); with round,
+    // raised to the next of 1, 2, 4, 8, 16, 32. Above 32 unchanged.
+    double GetTimeValue(bool round) const;
+    void MakeRest();
+    bool IsRest() const { return m_letter == kRestLetter; }
+    bool IsWholeBarRest() const;
+
+    int GetStep() const { return m_step; }
+    void SetStep(int step) { m_step = step; }
+    int GetEndStep() const { return m_step + m_length - 1; }
+    int GetLength() const { return m_length; }
+    void SetLengthRaw(int length) { m_length = length; }
+
+    char GetLetter() const { return m_letter; }
+    int GetOctave() const { return m_octave; }
+    void SetPitch(int octave, char letter);
+    bool IsSamePitch(const Note& other) const;
+
+    int GetAccidental() const { return m_accidental; }
+    // Also hands the note's area to the tool manager for repainting.
+    void SetAccidental(int accidental);
+    // Without repainting, for readers and bar-internal rewrites.
+    void SetAccidentalRaw(int accidental) { m_accidental = accidental; }
+
+    int GetTieMode() const { return m_tieMode; }
+    void SetTieMode(int mode) { m_tieMode = mode; }
+    bool IsTied() const { return m_tieMode != NotTied; }
+    bool IsTieStart() const { return m_tieMode == TieStart; }
+    bool IsTieMiddle() const { return m_tieMode == TieMiddle; }
+    bool IsTieEnd() const { return m_tieMode == TieEnd; }
+
+    bool IsTriplet() const { return m_triplet; }
+    void SetTriplet(bool triplet) { m_triplet = triplet; }
+    int GetTripletLength() const { return m_tripletLength; }
+    void SetTripletLength(int length) { m_tripletLength = length; }
+
+    bool IsDotted() const { return m_dotted; }
+    void SetDotted(bool dotted) { m_dotted = dotted; }
+    int NoteClefCode() const { return m_clef; }
+    void SetClef(int clef) { m_clef = clef; }
+
+    const Box& GetBox() const { return m_box; }
+    void SetBox(const Box& box) { m_box = box; }
+
+    // Set by playback on its own thread while the view reads it.
+    void SetHighlighted(bool on) { m_highlighted.store(on, std::memory_order_relaxed); }
+    bool IsHighlighted() const { return m_highlighted.load(std::memory_order_relaxed); }
+
+    NoteChord* GetChord() const;
+    // Index of the bar holding the note's chord, or -1 outside a bar.
+    int GetBarIndex() const;
+
+    // Semitone of a letter above C (C 0 ... B 11); -1 for anything else.
+    static int SemitoneOf(char letter);
+
+private:
+    int m_step;
+    char m_letter;
+    int m_octave;
+    int m_length = 0;
+    int m_accidental;
+    bool m_dotted;
+    int m_tieMode = NotTied;
+    bool m_triplet;
+    int m_tripletLength;
+    int m_clef;
+    Box m_box;
+    std::atomic<bool> m_highlighted{false};
+};

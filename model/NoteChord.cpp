@@ -1,0 +1,119 @@
+#include "model/NoteChord.h"
+
+#include <algorithm>
+
+NoteChord::NoteChord(SelObject* bar) : SelObject(bar, false) {}
+
+NoteChord::NoteChord(SelObject* bar, std::unique_ptr<Note> first) : SelObject(bar, false) {
+    AddNote(std::move(first));
+}
+
+NoteChord::NoteChord(const NoteChord& other) : SelObject(other) {
+    m_notes.reserve(other.m_notes.size());
+    for (const auto& note : other.m_notes) {
+        auto copy = std::make_unique<Note>(*note);
+        copy->SetParent(this);
+        m_notes.push_back(std::move(copy));
+    }
+}
+
+std::unique_ptr<SelObject> NoteChord::Clone() const { return std::make_unique<NoteChord>(*this); }
+
+SelObject* NoteChord::HitTest(int x, int y) {
+    for (const auto& note : m_notes) {
+        if (SelObject* hit = note->HitTest(x, y)) {
+            return hit;
+        }
+    }
+    return nullptr;
+}
+
+Note* NoteChord::AddNote(std::unique_ptr<Note> note) {
+    if (!note) {
+        return nullptr;
+    }
+    note->SetParent(this);
+    m_notes.push_back(std::move(note));
+    return m_notes.back().get();
+}
+
+bool NoteChord::RemoveNote(const Note* note) {
+    const auto found = std::find_if(m_notes.begin(), m_notes.end(),
+                                    [note](const auto& owned) { return owned.get() == note; });
+    if (found == m_notes.end()) {
+        return false;
+    }
+    m_notes.erase(found);
+    return true;
+}
+
+void NoteChord::MakeRest() {
+    if (m_notes.empty()) {
+        return;
+    }
+    m_notes.resize(1);
+    m_notes.front()->MakeRest();
+}
+
+Note* NoteChord::GetNote(int i) const {
+    return i >= 0 && i < GetNoteCount() ? m_notes[static_cast<size_t>(i)].get() : nullptr;
+}
+
+int NoteChord::GetStep() const { return m_notes.empty() ? -1 : First()->GetStep(); }
+
+bool NoteChord::IsTriplet() const { return !m_notes.empty() && First()->IsTriplet(); }
+
+int NoteChord::GetTripletLength() const {
+    return m_notes.empty() ? 0 : First()->GetTripletLength();
+}
+
+bool NoteChord::IsDotted() const { return !m_notes.empty() && First()->IsDotted(); }
+
+bool NoteChord::HasTie() const {
+    return std::any_of(m_notes.begin(), m_notes.end(),
+                       [](const auto& note) { return note->IsTied(); });
+}
+
+bool NoteChord::HasPitch(int octave, char letter) const {
+    return std::any_of(m_notes.begin(), m_notes.end(), [&](const auto& note) {
+        return note->GetOctave() == octave && note->GetLetter() == letter;
+    });
+}
+
+void NoteChord::SetStep(int step) {
+    for (auto& note : m_notes) {
+        note->SetStep(step);
+    }
+}
+
+void NoteChord::SetTripletLength(int length) {
+    for (auto& note : m_notes) {
+        note->SetTripletLength(length);
+    }
+}
+
+void NoteChord::SetClef(int clef) {
+    for (auto& note : m_notes) {
+        note->SetClef(clef);
+    }
+}
+
+void NoteChord::SetLengthRaw(int length) {
+    for (auto& note : m_notes) {
+        note->SetLengthRaw(length);
+    }
+}
+
+Note* NoteChord::GetHighestNote() const {
+    const auto found = std::min_element(m_notes.begin(), m_notes.end(), [](const auto& a, const auto& b) {
+        return a->GetBox().y < b->GetBox().y;
+    });
+    return found != m_notes.end() ? found->get() : nullptr;
+}
+
+Note* NoteChord::GetLowestNote() const {
+    const auto found = std::max_element(m_notes.begin(), m_notes.end(), [](const auto& a, const auto& b) {
+        return a->GetBox().y < b->GetBox().y;
+    });
+    return found != m_notes.end() ? found->get() : nullptr;
+}

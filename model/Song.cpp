@@ -1,0 +1,274 @@
+#include "model/Song.h"
+
+#include <algorithm>
+
+#include "editor/ToolsManager.h"
+#include "playback/SoundEngine.h"
+
+namespace {
+constexpr int kPercussionDefaultProgram = 35;
+constexpr int kDefaultVolume = 100;
+}  // namespace
+
+Song::Song()
+    : m_title(std::make_unique<SongText>(this, Box{100, 100, 365, 60}, "name", 60)),
+      m_author(std::make_unique<SongText>(this, Box{100, 180, 250, 40}, "author", 40)) {}
+
+Song::Song(const std::string& title, const std::string& author, int numBars, int tempo,
+           TimeSignature timeSignature, int keySignature)
+    : Song() {
+    m_title->SetText(title);
+    m_author->SetText(author);
+    m_numBars = numBars;
+    m_tempo = tempo;
+    m_keySignature = keySignature;
+    SetTimeSignature(timeSignature);
+    SoundEngine::Instance().SetTempo(tempo, true);
+}
+
+Song::Song(const Song& other)
+    : SelObject(other),
+      m_title(std::make_unique<SongText>(*other.m_title)),
+      m_author(std::make_unique<SongText>(*other.m_author)),
+      m_numBars(other.m_numBars),
+      m_keySignature(other.m_keySignature),
+      m_tempo(other.m_tempo),
+      m_box(other.m_box) {
+    Subject::DetachAll();
+    SetTimeSignature(other.GetTimeSignature());
+    m_title->SetParent(this);
+    m_author->SetParent(this);
+    for (const auto& text : other.m_userTexts) {
+        auto copy = std::make_unique<UserText>(*text);
+        copy->SetParent(this);
+        m_userTexts.push_back(std::move(copy));
+    }
+    for (int slot = 0; slot < other.m_numTracks; ++slot) {
+        auto copy = std::make_unique<Track>(*other.m_tracks[static_cast<size_t>(slot)]);
+        copy->SetParent(this);
+        m_tracks[static_cast<size_t>(slot)] = std::move(copy);
+    }
+    m_numTracks = other.m_numTracks;
+}
+
+Song::~Song() = default;
+
+std::unique_ptr<SelObject> Song::Clone() const { return std::make_unique<Song>(*this); }
+
+SelObject* Song::HitTest(int x, int y) {
+    if (SelObject* hit = m_title->HitTest(x, y)) {
+        return hit;
+    }
+    if (SelObject* hit = m_author->HitTest(x, y)) {
+        return hit;
+    }
+    for (const auto& text : m_userTexts) {
+        if (SelObject* hit = text->HitTest(x, y)) {
+            return hit;
+        }
+    }
+    return nullptr;
+}
+
+const int* Song::GetProperty(std::string_view name) const {
+    if (name == "KeySignature") {
+        return &m_keySignature;
+    }
+    if (name == "TimeSignature") {
+        return m_timeSignature;
+    }
+    if (name == "NumOfStepsPerBar") {
+        return &m_stepsPerBar;
+    }
+    if (name == "NumOfStepsPerBeat") {
+        return &m_stepsPerBeat;
+    }
+    if (name == "NumOfBeats") {
+        return &m_numBeats;
+    }
+    return nullptr;
+}
+
+void Song::Attach(Observer* observer, int aspect) {
+    SelObject::Attach(observer, aspect);
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        m_tracks[static_cast<size_t>(slot)]->Attach(observer, aspect);
+    }
+    m_title->Attach(observer, aspect);
+    m_author->Attach(observer, aspect);
+    for (const auto& text : m_userTexts) {
+        text->Attach(observer, aspect);
+    }
+}
+
+int Song::AddAccompanimentTrack() {
+    if (HasAccompaniment() || m_numTracks >= kMaxTracks) {
+        return -1;
+    }
+    const int slot = m_numTracks;
+    m_tracks[static_cast<size_t>(slot)] = MakeTrack(AccompanimentTrack);
+    ++m_numTracks;
+    for (int i = slot; i >= 1; --i) {
+        SwapTracks(i, i - 1);
+    }
+    SoundEngine& engine = SoundEngine::Instance();
+    engine.SetTrackProgram(0, false, 0);
+    engine.SetTrackVolume(0, kDefaultVolume);
+    Relayout();
+    return 0;
+}
+
+int Song::AddTrebleTrack() {
+    if (CountPitchedTracks() >= kMaxPitchedTracks) {
+        return -1;
+    }
+    return AddNoteTrack(TrebleTrack);
+}
+
+int Song::AddBassTrack() {
+    if (CountPitchedTracks() >= kMaxPitchedTracks) {
+        return -1;
+    }
+    return AddNoteTrack(BassTrack);
+}
+
+int Song::AddPercussionTrack() { return AddNoteTrack(PercussionTrack); }
+
+int Song::AddNoteTrack(int trackType) {
+    if (CountNonAccompanimentTracks() >= kMaxNonAccompanimentTracks || m_numTracks >= kMaxTracks) {
+        return -1;
+    }
+    const int slot = m_numTracks;
+    m_tracks[static_cast<size_t>(slot)] = MakeTrack(trackType);
+    const bool percussion = trackType == PercussionTrack;
+    SoundEngine& engine = SoundEngine::Instance();
+    engine.SetTrackProgram(slot, percussion, percussion ? kPercussionDefaultProgram : 0);
+    engine.SetTrackVolume(slot, kDefaultVolume);
+    ++m_numTracks;
+    Relayout();
+    return slot;
+}
+
+std::unique_ptr<Track> Song::MakeTrack(int trackType) {
+    auto track = std::make_unique<Track>(TrackInfo{m_numTracks, m_numBars, trackType, this});
+    track->CopyObservers(*this);
+    return track;
+}
+
+void Song::DeleteTrack(int slot) {
+    if (slot < 0 || slot >= m_numTracks) {
+        return;
+    }
+    for (int i = slot; i + 1 < m_numTracks; ++i) {
+        m_tracks[static_cast<size_t>(i)] = std::move(m_tracks[static_cast<size_t>(i + 1)]);
+        m_tracks[static_cast<size_t>(i)]->SetTrackNum(i);
+    }
+    --m_numTracks;
+    m_tracks[static_cast<size_t>(m_numTracks)].reset();
+    ApplyTrackSoundSettings();
+    Relayout();
+}
+
+void Song::SwapTracks(int a, int b) {
+    if (a < 0 || b < 0 || a >= m_numTracks || b >= m_numTracks || a == b) {
+        return;
+    }
+    std::swap(m_tracks[static_cast<size_t>(a)], m_tracks[static_cast<size_t>(b)]);
+    m_tracks[static_cast<size_t>(a)]->SetTrackNum(a);
+    m_tracks[static_cast<size_t>(b)]->SetTrackNum(b);
+}
+
+Track* Song::GetTrack(int slot) const {
+    return slot >= 0 && slot < m_numTracks ? m_tracks[static_cast<size_t>(slot)].get() : nullptr;
+}
+
+Bar* Song::GetBar(int trackSlot, int barIndex) const {
+    const Track* track = GetTrack(trackSlot);
+    return track != nullptr ? track->GetBar(barIndex) : nullptr;
+}
+
+int Song::CountPitchedTracks() const {
+    return static_cast<int>(std::count_if(m_tracks.begin(), m_tracks.begin() + m_numTracks,
+                                          [](const auto& t) { return t->IsPitched(); }));
+}
+
+int Song::CountNonAccompanimentTracks() const {
+    return static_cast<int>(std::count_if(m_tracks.begin(), m_tracks.begin() + m_numTracks,
+                                          [](const auto& t) { return !t->IsAccompaniment(); }));
+}
+
+int Song::CountPercussionTracks() const {
+    return static_cast<int>(std::count_if(m_tracks.begin(), m_tracks.begin() + m_numTracks,
+                                          [](const auto& t) { return t->IsPercussion(); }));
+}
+
+bool Song::HasAccompaniment() const { return m_numTracks > 0 && m_tracks[0]->IsAccompaniment(); }
+
+void Song::SetTimeSignature(TimeSignature timeSignature) {
+    m_timeSignature[0] = timeSignature.numerator;
+    m_timeSignature[1] = timeSignature.denominator;
+    const int n = timeSignature.numerator;
+    const int d = timeSignature.denominator;
+    m_stepsPerBar = d > 0 ? n * 96 / d : 0;
+    m_numBeats = d == 8 ? n / 3 : n;
+    m_stepsPerBeat = m_numBeats > 0 ? m_stepsPerBar / m_numBeats : 0;
+}
+
+UserText* Song::AddUserText(int x, int y) {
+    auto text = std::make_unique<UserText>(this, x, y);
+    text->CopyObservers(*this);
+    m_userTexts.push_back(std::move(text));
+    return m_userTexts.back().get();
+}
+
+void Song::RemoveUserText(UserText* text) {
+    const auto found = std::find_if(m_userTexts.begin(), m_userTexts.end(),
+                                    [text](const auto& owned) { return owned.get() == text; });
+    if (found == m_userTexts.end()) {
+        return;
+    }
+    ToolsManager& tools = ToolsManager::Instance();
+    tools.ClearSelection(false);
+    tools.AddDirtyRect(text->GetBoundingRect());
+    m_userTexts.erase(found);
+    tools.ClearSelection(true);
+}
+
+void Song::SetBarsPerLine(int barsPerLine) {
+    Track::SetBarsPerLine(barsPerLine);
+    Relayout();
+}
+
+void Song::Relayout() {
+    Track* tracks[kMaxTracks] = {};
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        tracks[slot] = m_tracks[static_cast<size_t>(slot)].get();
+    }
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        tracks[slot]->Layout(tracks, m_numTracks);
+    }
+}
+
+void Song::ApplyTrackSoundSettings() {
+    SoundEngine& engine = SoundEngine::Instance();
+    engine.ResetChannels();
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        const Track& track = *m_tracks[static_cast<size_t>(slot)];
+        if (track.IsAccompaniment()) {
+            engine.SetStyleName(track.GetStyleName());
+        } else {
+            engine.SetTrackProgram(slot, track.IsPercussion(), track.GetMidiProgNum());
+        }
+        engine.SetTrackVolume(slot, track.GetVolume());
+    }
+}
+
+bool Song::AppendTrack(std::unique_ptr<Track> track) {
+    if (!track || m_numTracks >= kMaxTracks) {
+        return false;
+    }
+    track->SetParent(this);
+    m_tracks[static_cast<size_t>(m_numTracks)] = std::move(track);
+    ++m_numTracks;
+    return true;
+}

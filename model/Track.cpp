@@ -1,0 +1,219 @@
+#include "model/Track.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "model/ChordBar.h"
+#include "model/InstrumentCombo.h"
+#include "model/MelodicBar.h"
+#include "model/PercussionBar.h"
+#include "model/StyleCombo.h"
+
+namespace {
+constexpr int kTrackX = 25;
+constexpr int kHeaderWidth = 200;
+
+template <typename T>
+std::unique_ptr<T> CloneAs(const T& source) {
+    return std::unique_ptr<T>(static_cast<T*>(source.Clone().release()));
+}
+}  // namespace
+
+Track::Track(const TrackInfo& info)
+    : SelObject(info.song, false),
+      m_trackNum(info.trackNum),
+      m_numBars(std::max(0, info.numBars)),
+      m_trackType(info.trackType) {
+    m_box = {kTrackX, m_trackNum * 100 + 15, s_barWidth * m_numBars + 250, 0};
+    if (m_trackType != UntypedTrack) {
+        BuildChildren();
+    }
+}
+
+Track::Track(const Track& other)
+    : SelObject(other),
+      m_trackNum(other.m_trackNum),
+      m_numBars(other.m_numBars),
+      m_trackType(other.m_trackType),
+      m_muted(other.m_muted),
+      m_staffHeight(other.m_staffHeight),
+      m_box(other.m_box),
+      m_midiProgNumCache(other.m_midiProgNumCache) {
+    m_bars.reserve(other.m_bars.size());
+    for (const auto& bar : other.m_bars) {
+        auto copy = CloneAs(*bar);
+        copy->SetParent(this);
+        m_bars.push_back(std::move(copy));
+    }
+    if (other.m_selector) {
+        m_selector = CloneAs(*other.m_selector);
+        m_selector->SetParent(this);
+    }
+    if (other.m_slider) {
+        m_slider = std::make_unique<VolumeSlider>(*other.m_slider);
+        m_slider->SetParent(this);
+    }
+    if (other.m_title) {
+        m_title = std::make_unique<TrackTitle>(*other.m_title);
+        m_title->SetParent(this);
+    }
+}
+
+Track::~Track() = default;
+
+std::unique_ptr<SelObject> Track::Clone() const { return std::make_unique<Track>(*this); }
+
+SelObject* Track::HitTest(int x, int y) {
+    for (const auto& bar : m_bars) {
+        if (SelObject* hit = bar->HitTest(x, y)) {
+            return hit;
+        }
+    }
+    for (SelObject* control : std::initializer_list<SelObject*>{m_title.get(), m_selector.get(),
+                                                               m_slider.get()}) {
+        if (control != nullptr) {
+            if (SelObject* hit = control->HitTest(x, y)) {
+                return hit;
+            }
+        }
+    }
+    return nullptr;
+}
+
+Rect Track::GetBoundingRect() const {
+    return {m_box.x, m_box.y, m_box.x + m_box.width, m_box.y + m_box.height};
+}
+
+const int* Track::GetProperty(std::string_view name) const {
+    if (name == "MidiProgNum") {
+        m_midiProgNumCache = GetMidiProgNum();
+        return &m_midiProgNumCache;
+    }
+    return SelObject::GetProperty(name);
+}
+
+void Track::Attach(Observer* observer, int aspect) {
+    SelObject::Attach(observer, aspect);
+    for (const auto& bar : m_bars) {
+        bar->Attach(observer, aspect);
+    }
+    if (m_selector) {
+        m_selector->Attach(observer, aspect);
+    }
+    if (m_slider) {
+        m_slider->Attach(observer, aspect);
+    }
+}
+
+void Track::SetTrackTypeAndBuild(int trackType) {
+    m_trackType = trackType;
+    m_bars.clear();
+    m_selector.reset();
+    m_slider.reset();
+    m_title.reset();
+    if (m_trackType != UntypedTrack) {
+        BuildChildren();
+    }
+}
+
+Bar* Track::GetBar(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_bars.size())) {
+        return nullptr;
+    }
+    return m_bars[static_cast<size_t>(index)].get();
+}
+
+void Track::SetTrackNum(int trackNum) {
+    m_trackNum = trackNum;
+    if (m_selector) {
+        m_selector->SetChannel(trackNum);
+    }
+    if (m_slider) {
+        m_slider->SetChannel(trackNum);
+    }
+}
+
+int Track::GetMidiProgNum() const {
+    if (const auto* instrument = dynamic_cast<const InstrumentCombo*>(m_selector.get())) {
+        return instrument->GetProgram();
+    }
+    return m_selector ? m_selector->GetIndex() : 0;
+}
+
+void Track::SetProgram(int program) {
+    if (auto* instrument = dynamic_cast<InstrumentCombo*>(m_selector.get())) {
+        instrument->SetProgram(program, true);
+    }
+}
+
+std::string Track::GetStyleName() const {
+    const auto* style = dynamic_cast<const StyleCombo*>(m_selector.get());
+    return style != nullptr ? style->GetStyleName() : std::string();
+}
+
+int Track::GetVolume() const { return m_slider ? m_slider->GetValue() : VolumeSlider::kDefaultValue; }
+
+void Track::SetVolume(int volume) {
+    if (m_slider) {
+        m_slider->SetValue(volume, true);
+    }
+}
+
+std::string Track::GetTitle() const { return m_title ? m_title->GetText() : std::string(); }
+
+void Track::SetTitle(const std::string& text) {
+    if (m_title) {
+        m_title->SetText(text);
+    }
+}
+
+void Track::Layout(Track* const* /*tracks*/, int /*count*/) {}
+
+void Track::SetBarsPerLine(int barsPerLine) {
+    s_barsPerLine = std::max(1, barsPerLine);
+    s_barWidth = 1520 / s_barsPerLine;
+}
+
+int Track::StaffHeightFor(int trackType) {
+    switch (trackType) {
+        case TrebleTrack:
+        case BassTrack: return 200;
+        case PercussionTrack: return 120;
+        case AccompanimentTrack: return 40;
+        default: return 0;
+    }
+}
+
+void Track::BuildChildren() {
+    m_staffHeight = StaffHeightFor(m_trackType);
+    m_box.height = m_staffHeight;
+    m_bars.clear();
+    m_bars.reserve(static_cast<size_t>(m_numBars));
+    for (int i = 0; i < m_numBars; ++i) {
+        m_bars.push_back(MakeBar(i));
+    }
+    if (IsAccompaniment()) {
+        m_selector = std::make_unique<StyleCombo>(this, m_trackNum);
+    } else {
+        m_selector = std::make_unique<InstrumentCombo>(this, m_trackNum, IsPercussion());
+    }
+    m_slider = std::make_unique<VolumeSlider>(this, m_trackNum);
+    if (IsAccompaniment()) {
+        m_title = std::make_unique<TrackTitle>(this, "Accompaniment");
+    } else {
+        char title[32];
+        std::snprintf(title, sizeof title, "Track %d", m_trackNum + 1);
+        m_title = std::make_unique<TrackTitle>(this, title);
+    }
+}
+
+std::unique_ptr<Bar> Track::MakeBar(int index) {
+    Track* self = this;
+    const Box box{m_box.x + kHeaderWidth + s_barWidth * index, m_box.y, s_barWidth, m_staffHeight};
+    switch (m_trackType) {
+        case TrebleTrack: return std::make_unique<MelodicBar>(self, index, box, false);
+        case BassTrack: return std::make_unique<MelodicBar>(self, index, box, true);
+        case PercussionTrack: return std::make_unique<PercussionBar>(self, index, box);
+        default: return std::make_unique<ChordBar>(self, index, box);
+    }
+}

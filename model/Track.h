@@ -1,0 +1,119 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Bar.h"
+#include "model/FloatingCombo.h"
+#include "model/SelObject.h"
+#include "model/TrackTitle.h"
+#include "model/VolumeSlider.h"
+
+class Song;
+
+enum TrackType : int {
+    TrebleTrack = 0,
+    BassTrack = 1,
+    PercussionTrack = 2,
+    AccompanimentTrack = 3,
+    // A track being read from a file before its type is known.
+    UntypedTrack = 4
+};
+
+// What a track is built from.
+struct TrackInfo {
+    int trackNum = 0;
+    int numBars = 0;
+    int trackType = UntypedTrack;
+    SelObject* song = nullptr;
+};
+
+// One staff line of the score (treble, bass, percussion) or the chord line of
+// the accompaniment. Owns its bars, its title, its instrument or style
+// selector and its volume slider. Its number always equals its slot in the song.
+class Track : public SelObject {
+public:
+    explicit Track(const TrackInfo& info);
+    Track(const Track& other);
+    Track& operator=(const Track&) = delete;
+    ~Track() override;
+
+    const char* GetClassName() const override { return "Track"; }
+    std::unique_ptr<SelObject> Clone() const override;
+    SelObject* HitTest(int x, int y) override;
+    Rect GetBoundingRect() const override;
+    const int* GetProperty(std::string_view name) const override;
+    // Itself, then every bar, the selector and the volume slider.
+    void Attach(Observer* observer, int aspect) override;
+
+    // Builds bars, selector, slider and title for the track's type; used when a
+    // track read from a file learns its type.
+    void SetTrackTypeAndBuild(int trackType);
+
+    Bar* GetBar(int index) const;
+    int GetNumBars() const { return m_numBars; }
+    void SetNumBars(int numBars) { m_numBars = numBars; }
+    std::vector<std::unique_ptr<Bar>>& Bars() { return m_bars; }
+    const std::vector<std::unique_ptr<Bar>>& Bars() const { return m_bars; }
+
+    int GetTrackNum() const { return m_trackNum; }
+    // Also tells the selector and the slider, which address the engine by it.
+    void SetTrackNum(int trackNum);
+    int GetTrackType() const { return m_trackType; }
+    bool IsAccompaniment() const { return m_trackType == AccompanimentTrack; }
+    bool IsPitched() const { return m_trackType == TrebleTrack || m_trackType == BassTrack; }
+    bool IsPercussion() const { return m_trackType == PercussionTrack; }
+
+    void SetMuted(bool muted) { m_muted = muted; }
+    bool IsMuted() const { return m_muted; }
+
+    // The selector's program (the drum key on a percussion track); 0 without one.
+    int GetMidiProgNum() const;
+    void SetProgram(int program);
+    // The accompaniment style of a StyleCombo; empty on other tracks.
+    std::string GetStyleName() const;
+    int GetVolume() const;
+    void SetVolume(int volume);
+
+    std::string GetTitle() const;
+    void SetTitle(const std::string& text);
+    TrackTitle* GetTitleText() const { return m_title.get(); }
+    FloatingCombo* GetSelector() const { return m_selector.get(); }
+    VolumeSlider* GetVolumeSlider() const { return m_slider.get(); }
+
+    int GetStaffHeight() const { return m_staffHeight; }
+    void SetStaffHeight(int height) { m_staffHeight = height; }
+    const Box& GetBox() const { return m_box; }
+    void SetBox(const Box& box) { m_box = box; }
+
+    // Places the track's bars and controls on the pages; filled in by the
+    // score layout, which is given every track of the song.
+    void Layout(Track* const* tracks, int count);
+
+    static void SetBarsPerLine(int barsPerLine);
+    static int GetBarsPerLine() { return s_barsPerLine; }
+    static int GetBarWidth() { return s_barWidth; }
+
+    // The staff height for a type, with lyrics hidden.
+    static int StaffHeightFor(int trackType);
+
+private:
+    void BuildChildren();
+    std::unique_ptr<Bar> MakeBar(int index);
+
+    int m_trackNum;
+    int m_numBars;
+    int m_trackType;
+    bool m_muted = false;
+    int m_staffHeight = 0;
+    Box m_box;
+    std::vector<std::unique_ptr<Bar>> m_bars;
+    std::unique_ptr<TrackTitle> m_title;
+    std::unique_ptr<FloatingCombo> m_selector;
+    std::unique_ptr<VolumeSlider> m_slider;
+    mutable int m_midiProgNumCache = 0;
+
+    static inline int s_barsPerLine = 4;
+    static inline int s_barWidth = 380;
+};

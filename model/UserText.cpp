@@ -1,0 +1,22 @@
+#include "model/UserText.h"
+
+namespace {
+FloatingText::Style UserTextStyle() {
+    FloatingText::Style style;
+    style.height = 30;
+    style.weight = 900;
+    style.normalColor = {240, 118, 0};
+    style.activeColor = {255, 142, 30};
+    return style;
+}
+}  // namespace
+
+UserText::UserText(SelObject* song, int x, int y)
+    : FloatingText(song, {x, y, kWidth, kHeight}, "userText", UserTextStyle()) {}
+
+std::unique_ptr<SelObject> UserText::Clone() const { return std::make_unique<UserText>(*this); }
+
+Rect UserText::HitRect() const {
+    const Rect& r = GetRect();
+    return {r.left - 15, r.top - 15, r.right + 15, r.bottom + 15};
+}

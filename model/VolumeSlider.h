@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/SelObject.h"
+
+// A track's volume, 0 to 100 percent, drawn as a slider on the score. The
+// channel is the track number it speaks for.
+class VolumeSlider : public SelObject {
+public:
+    static constexpr int kDefaultValue = 100;
+
+    VolumeSlider(SelObject* track, int trackNum);
+    VolumeSlider(const VolumeSlider&) = default;
+
+    const char* GetClassName() const override { return "VolumeSlider"; }
+    std::unique_ptr<SelObject> Clone() const override;
+    SelObject* HitTest(int x, int y) override;
+    Rect GetBoundingRect() const override { return m_rect; }
+
+    int GetValue() const { return m_value; }
+    // Clamps to 0-100; with notify, tells the sound engine the track's volume.
+    void SetValue(int value, bool notify);
+    int GetChannel() const { return m_channel; }
+    // Stores the channel and sends the current volume for it.
+    void SetChannel(int channel);
+    bool IsChanged() const { return m_changed; }
+    void SetChanged(bool changed) { m_changed = changed; }
+
+    const Rect& GetRect() const { return m_rect; }
+    void SetRect(const Rect& rect) { m_rect = rect; }
+
+private:
+    int m_channel;
+    int m_value = kDefaultValue;
+    bool m_changed = false;
+    Rect m_rect;
+};
