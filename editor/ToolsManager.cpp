@@ -73,8 +73,9 @@ void ToolsManager::ToggleSelect(SelObject* object) {
         return;
     }
     AddRectOf(object);
-    const bool compatible = std::all_of(m_selection.begin(), m_selection.end(),
-                                        [object](const SelObject* s) { return Compatible(s, object); });
+    const bool compatible =
+        std::all_of(m_selection.begin(), m_selection.end(),
+                    [object](const SelObject* s) { return Compatible(s, object); });
     if (!compatible) {
         SelectSingle(object);
         return;
@@ -116,7 +117,9 @@ void ToolsManager::SelectRange(SelObject* anchor, SelObject* object) {
     Notify(0);
 }
 
-void ToolsManager::Deselect(SelObject* object) { std::erase(m_selection, object); }
+void ToolsManager::Deselect(SelObject* object) {
+    std::erase(m_selection, object);
+}
 
 bool ToolsManager::Contains(const SelObject* object) const {
     return std::find(m_selection.begin(), m_selection.end(), object) != m_selection.end();
@@ -144,8 +147,8 @@ bool ToolsManager::SelectionIsBarBlock() const {
     if (lastTrack < firstTrack || lastBar < firstBar) {
         return false;
     }
-    const size_t expected =
-        static_cast<size_t>(lastTrack - firstTrack + 1) * static_cast<size_t>(lastBar - firstBar + 1);
+    const size_t expected = static_cast<size_t>(lastTrack - firstTrack + 1) *
+                            static_cast<size_t>(lastBar - firstBar + 1);
     if (m_selection.size() != expected) {
         return false;
     }
@@ -184,7 +187,9 @@ void ToolsManager::SetHover(SelObject* object) {
     Notify(0);
 }
 
-void ToolsManager::AddDirtyRect(const Rect& rect) { m_dirtyRects.push_back(rect); }
+void ToolsManager::AddDirtyRect(const Rect& rect) {
+    m_dirtyRects.push_back(rect);
+}
 
 void ToolsManager::AddSelectionRects() {
     for (const SelObject* object : m_selection) {
@@ -200,7 +205,7 @@ void ToolsManager::AddRectOf(const SelObject* object) {
 }
 
 void ToolsManager::SortBarSelection() {
-    std::stable_sort(m_selection.begin(), m_selection.end(), [](const SelObject* a, const SelObject* b) {
-        return BarPosition(a) < BarPosition(b);
-    });
+    std::stable_sort(
+        m_selection.begin(), m_selection.end(),
+        [](const SelObject* a, const SelObject* b) { return BarPosition(a) < BarPosition(b); });
 }

@@ -11,7 +11,9 @@ Bar::Bar(Track* track, int index, const Box& box)
       m_steps(std::max(1, PropertyOr("NumOfStepsPerBar", 96))),
       m_box(box) {}
 
-Track* Bar::GetTrack() const { return static_cast<Track*>(GetParent()); }
+Track* Bar::GetTrack() const {
+    return static_cast<Track*>(GetParent());
+}
 
 void Bar::NotifyChanged() {
     Repaint();
@@ -19,4 +21,6 @@ void Bar::NotifyChanged() {
     Notify(10);
 }
 
-void Bar::Repaint() const { ToolsManager::Instance().AddDirtyRect(GetBoundingRect()); }
+void Bar::Repaint() const {
+    ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+}

@@ -32,7 +32,9 @@ ChordBar::ChordBar(const ChordBar& other)
     }
 }
 
-std::unique_ptr<SelObject> ChordBar::Clone() const { return std::make_unique<ChordBar>(*this); }
+std::unique_ptr<SelObject> ChordBar::Clone() const {
+    return std::make_unique<ChordBar>(*this);
+}
 
 SelObject* ChordBar::HitTest(int x, int y) {
     if (!GetBox().Contains(x, y)) {
@@ -53,7 +55,9 @@ Rect ChordBar::GetBoundingRect() const {
     return {b.x, b.y, b.x + b.width, b.y + b.height};
 }
 
-bool ChordBar::SameKindAs(const SelObject& source) const { return source.IsA("ChordBar"); }
+bool ChordBar::SameKindAs(const SelObject& source) const {
+    return source.IsA("ChordBar");
+}
 
 void ChordBar::PlaceNotes(const Box& box) {
     SetBox(box);
@@ -76,7 +80,9 @@ void ChordBar::ClearContent() {
     Repaint();
 }
 
-void ChordBar::Update(Subject*, int aspect) { Notify(aspect); }
+void ChordBar::Update(Subject*, int aspect) {
+    Notify(aspect);
+}
 
 ChordCombo* ChordBar::GetBoxAt(int step) const {
     if (step < 0 || step >= static_cast<int>(m_boxes.size())) {

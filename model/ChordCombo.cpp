@@ -7,14 +7,14 @@
 namespace {
 
 constexpr std::array<const char*, ChordCombo::kNumItems> kSharpNames = {
-    "",    "C",   "Cm",  "C#", "C#m", "D",   "Dm",  "D#",  "D#m", "E",   "Em",  "F",   "Fm",
-    "F#",  "F#m", "G",   "Gm", "G#",  "G#m", "A",   "Am",  "A#",  "A#m", "B",   "Bm",  "",
-    "C7",  "C#7", "D7",  "D#7", "E7", "F7",  "F#7", "G7",  "G#7", "A7",  "A#7", "B7"};
+    "",   "C",   "Cm", "C#",  "C#m", "D",   "Dm",  "D#", "D#m", "E",   "Em",  "F",  "Fm",
+    "F#", "F#m", "G",  "Gm",  "G#",  "G#m", "A",   "Am", "A#",  "A#m", "B",   "Bm", "",
+    "C7", "C#7", "D7", "D#7", "E7",  "F7",  "F#7", "G7", "G#7", "A7",  "A#7", "B7"};
 
 constexpr std::array<const char*, ChordCombo::kNumItems> kFlatNames = {
-    "",    "C",   "Cm",  "Db", "Dbm", "D",   "Dm",  "Eb",  "Ebm", "E",   "Em",  "F",   "Fm",
-    "Gb",  "Gbm", "G",   "Gm", "Ab",  "Abm", "A",   "Am",  "Bb",  "Bbm", "B",   "Bm",  "",
-    "C7",  "Db7", "D7",  "Eb7", "E7", "F7",  "Gb7", "G7",  "Ab7", "A7",  "Bb7", "B7"};
+    "",   "C",   "Cm", "Db",  "Dbm", "D",   "Dm",  "Eb", "Ebm", "E",   "Em",  "F",  "Fm",
+    "Gb", "Gbm", "G",  "Gm",  "Ab",  "Abm", "A",   "Am", "Bb",  "Bbm", "B",   "Bm", "",
+    "C7", "Db7", "D7", "Eb7", "E7",  "F7",  "Gb7", "G7", "Ab7", "A7",  "Bb7", "B7"};
 
 constexpr int kFirstSeventh = 26;
 constexpr int kSeventhQuality = 2;
@@ -32,7 +32,9 @@ ChordCombo::ChordCombo(SelObject* bar, int step, const Rect& rect, bool sharps)
     SetTextItems(NamesFor(sharps));
 }
 
-std::unique_ptr<SelObject> ChordCombo::Clone() const { return std::make_unique<ChordCombo>(*this); }
+std::unique_ptr<SelObject> ChordCombo::Clone() const {
+    return std::make_unique<ChordCombo>(*this);
+}
 
 void ChordCombo::SetSharps(bool sharps) {
     m_sharps = sharps;
@@ -70,5 +72,6 @@ const char* ChordCombo::ItemName(int index, bool sharps) {
     if (index < 0 || index >= kNumItems) {
         return "";
     }
-    return sharps ? kSharpNames[static_cast<size_t>(index)] : kFlatNames[static_cast<size_t>(index)];
+    return sharps ? kSharpNames[static_cast<size_t>(index)]
+                  : kFlatNames[static_cast<size_t>(index)];
 }

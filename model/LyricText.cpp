@@ -10,6 +10,9 @@ FloatingText::Style LyricStyle() {
 }
 }  // namespace
 
-LyricText::LyricText(SelObject* bar, const Box& box) : FloatingText(bar, box, "lyric", LyricStyle()) {}
+LyricText::LyricText(SelObject* bar, const Box& box)
+    : FloatingText(bar, box, "lyric", LyricStyle()) {}
 
-std::unique_ptr<SelObject> LyricText::Clone() const { return std::make_unique<LyricText>(*this); }
+std::unique_ptr<SelObject> LyricText::Clone() const {
+    return std::make_unique<LyricText>(*this);
+}

@@ -5,4 +5,6 @@ MelodicBar::MelodicBar(Track* track, int index, const Box& box, bool isBass)
     PutWholeBarRest();
 }
 
-std::unique_ptr<SelObject> MelodicBar::Clone() const { return std::make_unique<MelodicBar>(*this); }
+std::unique_ptr<SelObject> MelodicBar::Clone() const {
+    return std::make_unique<MelodicBar>(*this);
+}

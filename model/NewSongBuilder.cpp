@@ -44,7 +44,8 @@ NewSongBuilder::Outcome NewSongBuilder::Build(const NewSongSettings& settings) {
         return outcome;
     }
 
-    auto song = std::make_unique<Song>(kNewTitle, kNewAuthor, kNewSongBars, tempo, timeSignature, key);
+    auto song =
+        std::make_unique<Song>(kNewTitle, kNewAuthor, kNewSongBars, tempo, timeSignature, key);
     if (accompaniment > 0) {
         song->AddAccompanimentTrack();
     }
@@ -72,7 +73,9 @@ Song::TimeSignature NewSongBuilder::TimeSignatureAt(int index) {
     return kTimeSignatures[std::clamp(index, 0, 4)];
 }
 
-int NewSongBuilder::KeySignatureAt(int index) { return 6 - std::clamp(index, 0, kNumKeys - 1); }
+int NewSongBuilder::KeySignatureAt(int index) {
+    return 6 - std::clamp(index, 0, kNumKeys - 1);
+}
 
 int NewSongBuilder::ParseCount(const std::string& text) {
     size_t i = 0;

@@ -37,7 +37,9 @@ Note::Note(const Note& other)
       m_clef(other.m_clef),
       m_box(other.m_box) {}
 
-std::unique_ptr<SelObject> Note::Clone() const { return std::make_unique<Note>(*this); }
+std::unique_ptr<SelObject> Note::Clone() const {
+    return std::make_unique<Note>(*this);
+}
 
 SelObject* Note::HitTest(int x, int y) {
     if (!m_box.Contains(x, y)) {
@@ -109,7 +111,9 @@ void Note::SetAccidental(int accidental) {
     ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
 }
 
-NoteChord* Note::GetChord() const { return static_cast<NoteChord*>(GetParent()); }
+NoteChord* Note::GetChord() const {
+    return static_cast<NoteChord*>(GetParent());
+}
 
 int Note::GetBarIndex() const {
     const NoteChord* chord = GetChord();
@@ -119,13 +123,21 @@ int Note::GetBarIndex() const {
 
 int Note::SemitoneOf(char letter) {
     switch (letter) {
-        case 'C': return 0;
-        case 'D': return 2;
-        case 'E': return 4;
-        case 'F': return 5;
-        case 'G': return 7;
-        case 'A': return 9;
-        case 'B': return 11;
-        default: return -1;
+        case 'C':
+            return 0;
+        case 'D':
+            return 2;
+        case 'E':
+            return 4;
+        case 'F':
+            return 5;
+        case 'G':
+            return 7;
+        case 'A':
+            return 9;
+        case 'B':
+            return 11;
+        default:
+            return -1;
     }
 }

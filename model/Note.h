@@ -23,8 +23,8 @@ public:
     enum TieMode { NotTied = 0, TieStart = 1, TieMiddle = 2, TieEnd = 3 };
     static constexpr char kRestLetter = 'S';
 
-    Note(NoteChord* chord, int step, char letter, int octave, int value, int accidental, bool dotted,
-         int clef, bool triplet, int tripletLength);
+    Note(NoteChord* chord, int step, char letter, int octave, int value, int accidental,
+         bool dotted, int clef, bool triplet, int tripletLength);
     // The copy is not highlighted.
     Note(const Note& other);
     Note& operator=(const Note&) = delete;

@@ -59,7 +59,9 @@ void NoteBar::Attach(Observer* observer, int aspect) {
     }
 }
 
-void NoteBar::PlaceNotes(const Box& box) { SetBox(box); }
+void NoteBar::PlaceNotes(const Box& box) {
+    SetBox(box);
+}
 
 void NoteBar::ClearContent() {
     const bool lyricsShown = IsLyricShown();

@@ -17,7 +17,9 @@ NoteChord::NoteChord(const NoteChord& other) : SelObject(other) {
     }
 }
 
-std::unique_ptr<SelObject> NoteChord::Clone() const { return std::make_unique<NoteChord>(*this); }
+std::unique_ptr<SelObject> NoteChord::Clone() const {
+    return std::make_unique<NoteChord>(*this);
+}
 
 SelObject* NoteChord::HitTest(int x, int y) {
     for (const auto& note : m_notes) {
@@ -59,15 +61,21 @@ Note* NoteChord::GetNote(int i) const {
     return i >= 0 && i < GetNoteCount() ? m_notes[static_cast<size_t>(i)].get() : nullptr;
 }
 
-int NoteChord::GetStep() const { return m_notes.empty() ? -1 : First()->GetStep(); }
+int NoteChord::GetStep() const {
+    return m_notes.empty() ? -1 : First()->GetStep();
+}
 
-bool NoteChord::IsTriplet() const { return !m_notes.empty() && First()->IsTriplet(); }
+bool NoteChord::IsTriplet() const {
+    return !m_notes.empty() && First()->IsTriplet();
+}
 
 int NoteChord::GetTripletLength() const {
     return m_notes.empty() ? 0 : First()->GetTripletLength();
 }
 
-bool NoteChord::IsDotted() const { return !m_notes.empty() && First()->IsDotted(); }
+bool NoteChord::IsDotted() const {
+    return !m_notes.empty() && First()->IsDotted();
+}
 
 bool NoteChord::HasTie() const {
     return std::any_of(m_notes.begin(), m_notes.end(),
@@ -105,15 +113,15 @@ void NoteChord::SetLengthRaw(int length) {
 }
 
 Note* NoteChord::GetHighestNote() const {
-    const auto found = std::min_element(m_notes.begin(), m_notes.end(), [](const auto& a, const auto& b) {
-        return a->GetBox().y < b->GetBox().y;
-    });
+    const auto found = std::min_element(
+        m_notes.begin(), m_notes.end(),
+        [](const auto& a, const auto& b) { return a->GetBox().y < b->GetBox().y; });
     return found != m_notes.end() ? found->get() : nullptr;
 }
 
 Note* NoteChord::GetLowestNote() const {
-    const auto found = std::max_element(m_notes.begin(), m_notes.end(), [](const auto& a, const auto& b) {
-        return a->GetBox().y < b->GetBox().y;
-    });
+    const auto found = std::max_element(
+        m_notes.begin(), m_notes.end(),
+        [](const auto& a, const auto& b) { return a->GetBox().y < b->GetBox().y; });
     return found != m_notes.end() ? found->get() : nullptr;
 }

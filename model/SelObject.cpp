@@ -1,6 +1,8 @@
 #include "model/SelObject.h"
 
-std::unique_ptr<SelObject> SelObject::CloneUntied(int /*edges*/) const { return Clone(); }
+std::unique_ptr<SelObject> SelObject::CloneUntied(int /*edges*/) const {
+    return Clone();
+}
 
 void SelObject::OnPointerDown(DeviceContext*, int, int, unsigned) {}
 
@@ -14,7 +16,9 @@ const int* SelObject::GetProperty(std::string_view name) const {
 
 void SelObject::CutEdgeTies() {}
 
-bool SelObject::SameKindAs(const SelObject&) const { return false; }
+bool SelObject::SameKindAs(const SelObject&) const {
+    return false;
+}
 
 void SelObject::PasteIfSameKind(const SelObject&, int) {}
 

@@ -53,7 +53,9 @@ Song::Song(const Song& other)
 
 Song::~Song() = default;
 
-std::unique_ptr<SelObject> Song::Clone() const { return std::make_unique<Song>(*this); }
+std::unique_ptr<SelObject> Song::Clone() const {
+    return std::make_unique<Song>(*this);
+}
 
 SelObject* Song::HitTest(int x, int y) {
     if (SelObject* hit = m_title->HitTest(x, y)) {
@@ -132,7 +134,9 @@ int Song::AddBassTrack() {
     return AddNoteTrack(BassTrack);
 }
 
-int Song::AddPercussionTrack() { return AddNoteTrack(PercussionTrack); }
+int Song::AddPercussionTrack() {
+    return AddNoteTrack(PercussionTrack);
+}
 
 int Song::AddNoteTrack(int trackType) {
     if (CountNonAccompanimentTracks() >= kMaxNonAccompanimentTracks || m_numTracks >= kMaxTracks) {
@@ -202,7 +206,9 @@ int Song::CountPercussionTracks() const {
                                           [](const auto& t) { return t->IsPercussion(); }));
 }
 
-bool Song::HasAccompaniment() const { return m_numTracks > 0 && m_tracks[0]->IsAccompaniment(); }
+bool Song::HasAccompaniment() const {
+    return m_numTracks > 0 && m_tracks[0]->IsAccompaniment();
+}
 
 void Song::SetTimeSignature(TimeSignature timeSignature) {
     m_timeSignature[0] = timeSignature.numerator;

@@ -14,4 +14,6 @@ FloatingText::Style SongTextStyle(int fontHeight) {
 SongText::SongText(SelObject* song, const Box& box, std::string key, int fontHeight)
     : FloatingText(song, box, std::move(key), SongTextStyle(fontHeight)) {}
 
-std::unique_ptr<SelObject> SongText::Clone() const { return std::make_unique<SongText>(*this); }
+std::unique_ptr<SelObject> SongText::Clone() const {
+    return std::make_unique<SongText>(*this);
+}

@@ -6,7 +6,9 @@ StyleCombo::StyleCombo(SelObject* track, int trackNum) : FloatingCombo(track, tr
     SetHalo(true);
 }
 
-std::unique_ptr<SelObject> StyleCombo::Clone() const { return std::make_unique<StyleCombo>(*this); }
+std::unique_ptr<SelObject> StyleCombo::Clone() const {
+    return std::make_unique<StyleCombo>(*this);
+}
 
 void StyleCombo::OnIndexChanged(bool notify) {
     if (notify) {

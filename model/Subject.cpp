@@ -6,7 +6,9 @@
 #include "model/Observer.h"
 
 namespace {
-bool IsValidAspect(int aspect) { return aspect >= 0 && aspect < Subject::kNumAspects; }
+bool IsValidAspect(int aspect) {
+    return aspect >= 0 && aspect < Subject::kNumAspects;
+}
 }  // namespace
 
 void Subject::Attach(Observer* observer, int aspect) {

@@ -61,7 +61,9 @@ Track::Track(const Track& other)
 
 Track::~Track() = default;
 
-std::unique_ptr<SelObject> Track::Clone() const { return std::make_unique<Track>(*this); }
+std::unique_ptr<SelObject> Track::Clone() const {
+    return std::make_unique<Track>(*this);
+}
 
 SelObject* Track::HitTest(int x, int y) {
     for (const auto& bar : m_bars) {
@@ -69,8 +71,8 @@ SelObject* Track::HitTest(int x, int y) {
             return hit;
         }
     }
-    for (SelObject* control : std::initializer_list<SelObject*>{m_title.get(), m_selector.get(),
-                                                               m_slider.get()}) {
+    for (SelObject* control :
+         std::initializer_list<SelObject*>{m_title.get(), m_selector.get(), m_slider.get()}) {
         if (control != nullptr) {
             if (SelObject* hit = control->HitTest(x, y)) {
                 return hit;
@@ -151,7 +153,9 @@ std::string Track::GetStyleName() const {
     return style != nullptr ? style->GetStyleName() : std::string();
 }
 
-int Track::GetVolume() const { return m_slider ? m_slider->GetValue() : VolumeSlider::kDefaultValue; }
+int Track::GetVolume() const {
+    return m_slider ? m_slider->GetValue() : VolumeSlider::kDefaultValue;
+}
 
 void Track::SetVolume(int volume) {
     if (m_slider) {
@@ -159,7 +163,9 @@ void Track::SetVolume(int volume) {
     }
 }
 
-std::string Track::GetTitle() const { return m_title ? m_title->GetText() : std::string(); }
+std::string Track::GetTitle() const {
+    return m_title ? m_title->GetText() : std::string();
+}
 
 void Track::SetTitle(const std::string& text) {
     if (m_title) {
@@ -177,10 +183,14 @@ void Track::SetBarsPerLine(int barsPerLine) {
 int Track::StaffHeightFor(int trackType) {
     switch (trackType) {
         case TrebleTrack:
-        case BassTrack: return 200;
-        case PercussionTrack: return 120;
-        case AccompanimentTrack: return 40;
-        default: return 0;
+        case BassTrack:
+            return 200;
+        case PercussionTrack:
+            return 120;
+        case AccompanimentTrack:
+            return 40;
+        default:
+            return 0;
     }
 }
 
@@ -211,9 +221,13 @@ std::unique_ptr<Bar> Track::MakeBar(int index) {
     Track* self = this;
     const Box box{m_box.x + kHeaderWidth + s_barWidth * index, m_box.y, s_barWidth, m_staffHeight};
     switch (m_trackType) {
-        case TrebleTrack: return std::make_unique<MelodicBar>(self, index, box, false);
-        case BassTrack: return std::make_unique<MelodicBar>(self, index, box, true);
-        case PercussionTrack: return std::make_unique<PercussionBar>(self, index, box);
-        default: return std::make_unique<ChordBar>(self, index, box);
+        case TrebleTrack:
+            return std::make_unique<MelodicBar>(self, index, box, false);
+        case BassTrack:
+            return std::make_unique<MelodicBar>(self, index, box, true);
+        case PercussionTrack:
+            return std::make_unique<PercussionBar>(self, index, box);
+        default:
+            return std::make_unique<ChordBar>(self, index, box);
     }
 }

@@ -15,4 +15,6 @@ TrackTitle::TrackTitle(SelObject* track, const std::string& text)
     SetText(text);
 }
 
-std::unique_ptr<SelObject> TrackTitle::Clone() const { return std::make_unique<TrackTitle>(*this); }
+std::unique_ptr<SelObject> TrackTitle::Clone() const {
+    return std::make_unique<TrackTitle>(*this);
+}

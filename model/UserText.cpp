@@ -14,7 +14,9 @@ FloatingText::Style UserTextStyle() {
 UserText::UserText(SelObject* song, int x, int y)
     : FloatingText(song, {x, y, kWidth, kHeight}, "userText", UserTextStyle()) {}
 
-std::unique_ptr<SelObject> UserText::Clone() const { return std::make_unique<UserText>(*this); }
+std::unique_ptr<SelObject> UserText::Clone() const {
+    return std::make_unique<UserText>(*this);
+}
 
 Rect UserText::HitRect() const {
     const Rect& r = GetRect();

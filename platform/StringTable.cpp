@@ -6,7 +6,9 @@ namespace {
 
 const std::unordered_map<int, std::string>& BuiltInTexts() {
     static const std::unordered_map<int, std::string> texts = {
-        {128, "Quillsong\nUntitled\nQuillsong\nQuillsong (*.qs)\n.qs\nQuillsong.Document\nQuillsong Music"},
+        {128,
+         "Quillsong\nUntitled\nQuillsong\nQuillsong (*.qs)\n.qs\nQuillsong.Document\nQuillsong "
+         "Music"},
         {130, "Error"},
         {133, "Warning"},
         {140, "Write file error"},
@@ -16,10 +18,16 @@ const std::unordered_map<int, std::string>& BuiltInTexts() {
         {150, "The tempo must be within 20 and 208"},
         {155, "No accompaniment style available"},
         {156, "Failed reading accompaniment file"},
-        {157, "No MIDI output device found!\nYou will not be able to hear any playback sound.\nMake sure you have a MIDI output device and has its driver installed.\nThen, restart Quillsong."},
+        {157,
+         "No MIDI output device found!\nYou will not be able to hear any playback sound.\nMake "
+         "sure you have a MIDI output device and has its driver installed.\nThen, restart "
+         "Quillsong."},
         {167, "Cannot save a music without any tracks"},
         {171, "The maximum number of non accompaniment tracks (treble + bass + percussion) is 16"},
-        {180, "The file format is new. The program may not be able to support it.\nPlease contact Fernwick to get a newer version of Quillsong.\n\nYou can try to open this file but it may not be opened correctly.\nDo you want to continue opening it?"},
+        {180,
+         "The file format is new. The program may not be able to support it.\nPlease contact "
+         "Fernwick to get a newer version of Quillsong.\n\nYou can try to open this file but it "
+         "may not be opened correctly.\nDo you want to continue opening it?"},
         {182, "Read file error"},
         {183, "File format is new and user aborted"},
         {185, "File do not exists"},
@@ -211,4 +219,6 @@ const std::string& StringTable::Get(int id) {
     return found != texts.end() ? found->second : empty;
 }
 
-bool StringTable::Has(int id) { return BuiltInTexts().contains(id); }
+bool StringTable::Has(int id) {
+    return BuiltInTexts().contains(id);
+}

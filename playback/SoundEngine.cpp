@@ -102,9 +102,13 @@ const TrackEntry* SoundEngine::Entry(int trackNum) const {
     return IsValidTrackNum(trackNum) ? &m_tracks[trackNum] : nullptr;
 }
 
-int SoundEngine::PercentToMidi(int percent) { return std::clamp(percent, 0, 100) * 127 / 100; }
+int SoundEngine::PercentToMidi(int percent) {
+    return std::clamp(percent, 0, 100) * 127 / 100;
+}
 
-int SoundEngine::MidiToPercent(int value) { return std::clamp(value, 0, 127) * 100 / 127; }
+int SoundEngine::MidiToPercent(int value) {
+    return std::clamp(value, 0, 127) * 100 / 127;
+}
 
 void SoundEngine::SendChannelMessage(int status, int channel, int data1, int data2) {
     // A track without a channel has nowhere to send; a status byte built from

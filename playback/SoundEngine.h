@@ -63,7 +63,9 @@ public:
 
 private:
     SoundEngine();
-    static bool IsValidTrackNum(int trackNum) { return trackNum >= 0 && trackNum < kNumTrackEntries; }
+    static bool IsValidTrackNum(int trackNum) {
+        return trackNum >= 0 && trackNum < kNumTrackEntries;
+    }
     void SendChannelMessage(int status, int channel, int data1, int data2);
 
     int m_tempo = 60;
