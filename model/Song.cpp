@@ -27,7 +27,8 @@ Song::Song(const std::string& title, const std::string& author, int numBars, int
 }
 
 Song::Song(const Song& other)
-    : SelObject(other),
+    : Undoable(),
+      SelObject(other),
       m_title(std::make_unique<SongText>(*other.m_title)),
       m_author(std::make_unique<SongText>(*other.m_author)),
       m_numBars(other.m_numBars),
@@ -55,6 +56,15 @@ Song::~Song() = default;
 
 std::unique_ptr<SelObject> Song::Clone() const {
     return std::make_unique<Song>(*this);
+}
+
+std::unique_ptr<Undoable> Song::Snapshot() const {
+    return std::make_unique<Song>(*this);
+}
+
+std::unique_ptr<Song> Song::CopyOf(const Undoable& snapshot) {
+    const auto* song = dynamic_cast<const Song*>(&snapshot);
+    return song != nullptr ? std::make_unique<Song>(*song) : nullptr;
 }
 
 SelObject* Song::HitTest(int x, int y) {

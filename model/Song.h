@@ -8,13 +8,14 @@
 #include "model/SelObject.h"
 #include "model/SongText.h"
 #include "model/Track.h"
+#include "model/Undoable.h"
 #include "model/UserText.h"
 
 // The root of the model: one piece of music with its texts, time and key
 // signature, tempo, length in bars and up to 64 tracks in slots 0 to count-1.
 // The accompaniment track, when there is one, is always in slot 0; every
 // track has exactly the song's number of bars.
-class Song : public SelObject {
+class Song : public Undoable, public SelObject {
 public:
     static constexpr int kMaxTracks = 64;
     static constexpr int kMaxPitchedTracks = 9;
@@ -33,11 +34,14 @@ public:
     // A deep copy that starts with no observers of its own and no generated
     // accompaniment; its children keep their registrations.
     Song(const Song& other);
+    // A copy of a snapshot taken by the undo history.
+    static std::unique_ptr<Song> CopyOf(const Undoable& snapshot);
     Song& operator=(const Song&) = delete;
     ~Song() override;
 
     const char* GetClassName() const override { return "Song"; }
     std::unique_ptr<SelObject> Clone() const override;
+    std::unique_ptr<Undoable> Snapshot() const override;
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override { return {}; }
     const int* GetProperty(std::string_view name) const override;
