@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "editor/ToolsManager.h"
+#include "model/Bar.h"
+
 namespace {
 
 constexpr std::array<const char*, ChordCombo::kNumItems> kSharpNames = {
@@ -74,4 +77,71 @@ const char* ChordCombo::ItemName(int index, bool sharps) {
     }
     return sharps ? kSharpNames[static_cast<size_t>(index)]
                   : kFlatNames[static_cast<size_t>(index)];
+}
+
+void ChordCombo::OnActivate(DeviceContext*, int, int, unsigned) {
+    // Sub-styles live only on a bar's first beat. Bar 0 must always have one,
+    // so its cycle skips "none".
+    if (m_step == 0) {
+        const int last = BarIndex() == 0 ? Ending : NoSubStyle;
+        m_subStyle = m_subStyle >= last ? StyleA : m_subStyle + 1;
+    }
+    Notify(10);
+    ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+    Notify(8);
+}
+
+int ChordCombo::BarIndex() const {
+    const auto* bar = dynamic_cast<const Bar*>(GetParent());
+    return bar != nullptr ? bar->GetIndex() : -1;
+}
+
+int ChordCombo::QualityOf(const std::string& name) {
+    if (name.empty()) {
+        return 0;
+    }
+    switch (name.back()) {
+        case 'm':
+            return 1;
+        case '7':
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+int ChordCombo::RootOffsetOf(const std::string& name) {
+    if (name.empty()) {
+        return 0;
+    }
+    int offset = 0;
+    switch (name[0]) {
+        case 'A':
+            offset = -3;
+            break;
+        case 'B':
+            offset = -1;
+            break;
+        case 'C':
+            offset = 0;
+            break;
+        case 'D':
+            offset = 2;
+            break;
+        case 'E':
+            offset = 4;
+            break;
+        case 'F':
+            offset = 5;
+            break;
+        case 'G':
+            offset = 7;
+            break;
+        default:
+            return 0;
+    }
+    if (name.size() > 1) {
+        offset += name[1] == '#' ? 1 : name[1] == 'b' ? -1 : 0;
+    }
+    return offset;
 }

@@ -15,6 +15,9 @@ public:
 
     const char* GetClassName() const override { return "ChordCombo"; }
     std::unique_ptr<SelObject> Clone() const override;
+    // The pencil's click: cycles the sub-style of a bar's first box, then
+    // notifies content changed (10) and repaint (8).
+    void OnActivate(DeviceContext* dc, int x, int y, unsigned flags) override;
 
     int GetStep() const { return m_step; }
     void SetStep(int step) { m_step = step; }
@@ -32,8 +35,18 @@ public:
     static int IndexToChordNumber(int index);
     static int ChordNumberToIndex(int number);
     static const char* ItemName(int index, bool sharps);
+    // From a chord name: 0 major, 1 minor ('m' last), 2 seventh ('7' last).
+    static int QualityOf(const std::string& name);
+    // Semitones from C to the written root, as a pattern in C is moved to it:
+    // "A" is -3, "G#" +8 and "Ab" -4.
+    static int RootOffsetOf(const std::string& name);
+    // True for the list entries that mean no chord.
+    static bool IsNoChordIndex(int index) { return index == 0 || index == 25; }
 
 private:
+    // The bar index of the owning chord bar, or -1.
+    int BarIndex() const;
+
     int m_step;
     bool m_sharps;
     int m_subStyle = NoSubStyle;
