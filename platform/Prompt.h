@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// A modal question or message to the user. The application shows message
+// boxes; the command line and tests answer without a window.
+class Prompt {
+public:
+    enum Buttons { OkButton, YesNoButtons, YesNoCancelButtons };
+    enum Icon { NoIcon, ErrorIcon, WarningIcon, InformationIcon, QuestionIcon };
+    enum Answer { Ok, Yes, No, Cancel };
+
+    virtual ~Prompt() = default;
+
+    // Shows the text and waits for the answer.
+    virtual Answer Ask(const std::string& text, const std::string& caption, Buttons buttons,
+                       Icon icon) = 0;
+
+    // A message with only an OK button.
+    void Show(const std::string& text, const std::string& caption, Icon icon) {
+        Ask(text, caption, OkButton, icon);
+    }
+};
