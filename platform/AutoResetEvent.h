@@ -10,10 +10,10 @@
 class AutoResetEvent {
 public:
     void Set() {
-        {
-            std::lock_guard lock(m_mutex);
-            m_signalled = true;
-        }
+        // Notify under the lock: a waiter that wakes may destroy the event as
+        // soon as it can take the lock again.
+        std::lock_guard lock(m_mutex);
+        m_signalled = true;
         m_condition.notify_one();
     }
 
