@@ -15,7 +15,17 @@ public:
     const char* GetClassName() const override { return "StyleCombo"; }
     std::unique_ptr<SelObject> Clone() const override;
 
+    static constexpr const char* kNoStyle = "[N/A]";
+
     void SetStyles(std::vector<std::string> names) { SetTextItems(std::move(names)); }
+    // Lists the styles of the Pattern folder beside the program that fit the
+    // song's time signature, sorted byte-wise, or "[N/A]" when none does, and
+    // selects the first. Does nothing when the list already has items.
+    void FillStyleList();
+    // The style names among a folder's file names for a time signature:
+    // "<numerator><denominator>_<style>.qsx", sorted byte-wise, or "[N/A]".
+    static std::vector<std::string> StyleNamesFor(const std::vector<std::string>& fileNames,
+                                                  int numerator, int denominator);
     // The displayed style name; empty while the list is empty.
     std::string GetStyleName() const { return CurrentText(); }
 
