@@ -40,7 +40,7 @@ void ToolsManager::Reset() {
     m_accidental = 3;
     m_dragState = 0;
     m_zoom = 125;
-    m_dirtyRects.clear();
+    ClearDirtyRects();
     m_currentPage = m_barsPerPage = m_totalBars = 0;
     m_selection.clear();
     m_hover = m_previousHover = nullptr;
@@ -188,7 +188,23 @@ void ToolsManager::SetHover(SelObject* object) {
 }
 
 void ToolsManager::AddDirtyRect(const Rect& rect) {
+    std::lock_guard lock(m_dirtyMutex);
     m_dirtyRects.push_back(rect);
+}
+
+std::vector<Rect> ToolsManager::DirtyRects() const {
+    std::lock_guard lock(m_dirtyMutex);
+    return m_dirtyRects;
+}
+
+std::vector<Rect> ToolsManager::TakeDirtyRects() {
+    std::lock_guard lock(m_dirtyMutex);
+    return std::exchange(m_dirtyRects, {});
+}
+
+void ToolsManager::ClearDirtyRects() {
+    std::lock_guard lock(m_dirtyMutex);
+    m_dirtyRects.clear();
 }
 
 void ToolsManager::AddSelectionRects() {
@@ -200,7 +216,7 @@ void ToolsManager::AddSelectionRects() {
 void ToolsManager::AddRectOf(const SelObject* object) {
     const Rect rect = object->GetBoundingRect();
     if (!rect.IsEmpty()) {
-        m_dirtyRects.push_back(rect);
+        AddDirtyRect(rect);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -72,10 +73,13 @@ public:
     SelObject* Hover() const { return m_hover; }
     SelObject* PreviousHover() const { return m_previousHover; }
 
-    // Areas waiting to be repainted.
+    // Areas waiting to be repainted. Playback highlights notes from its own
+    // threads, so these three may be called from any thread.
     void AddDirtyRect(const Rect& rect);
-    const std::vector<Rect>& DirtyRects() const { return m_dirtyRects; }
-    void ClearDirtyRects() { m_dirtyRects.clear(); }
+    std::vector<Rect> DirtyRects() const;
+    // Hands the waiting areas to the painter and forgets them.
+    std::vector<Rect> TakeDirtyRects();
+    void ClearDirtyRects();
 
 private:
     ToolsManager() = default;
@@ -91,6 +95,7 @@ private:
     int m_accidental = 3;
     int m_dragState = 0;
     int m_zoom = 125;
+    mutable std::mutex m_dirtyMutex;
     std::vector<Rect> m_dirtyRects;
     int m_currentPage = 0;
     int m_barsPerPage = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "editor/ToolsManager.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
@@ -127,6 +129,34 @@ TEST_F(ToolsManagerTest, HoverRepaintsOnlyHoverableObjects) {
     tools.ClearSelection(true);
     EXPECT_EQ(tools.Hover(), nullptr);
     EXPECT_EQ(tools.PreviousHover(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ToolsManagerDirtyRects, PlaybackThreadsAndThePainterShareTheListSafely) {
+    ToolsManager& tools = ToolsManager::Instance();
+    tools.ClearDirtyRects();
+    constexpr int kPerThread = 1000;
+    std::vector<std::thread> writers;
+    for (int t = 0; t < 3; ++t) {
+        writers.emplace_back([&tools, t] {
+            for (int i = 0; i < kPerThread; ++i) {
+                tools.AddDirtyRect({t, i, t + 10, i + 10});
+            }
+        });
+    }
+    size_t taken = 0;
+    while (taken < 3 * kPerThread) {
+        taken += tools.TakeDirtyRects().size();
+        std::this_thread::yield();
+    }
+    for (auto& writer : writers) {
+        writer.join();
+    }
+    EXPECT_EQ(taken, 3u * kPerThread);
+    EXPECT_TRUE(tools.DirtyRects().empty());
 }
 
 }  // namespace
