@@ -7,6 +7,9 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     libxml2-dev
+    # MIDI output: the built-in synthesizer, its General MIDI SoundFonts
+    # (FluidR3_GM preferred, TimGM6mb the small fallback) and ALSA ports.
+    libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont librtmidi-dev
 )
 
 missing=()

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <fluidsynth/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "playback/midi/OutputBackend.h"
+
+namespace midi {
+
+// The built-in General MIDI synthesizer: FluidSynth playing a SoundFont,
+// either through the computer's audio system (PipeWire, PulseAudio or ALSA,
+// the first that opens; never JACK, whose client may try to start a server)
+// or into memory for whoever calls Render. Only supports the 16 channels of
+// one MIDI port; system messages other than reset and system-exclusive data
+// FluidSynth understands (GM/GS/XG resets, tuning) are ignored.
+class FluidSynthBackend : public OutputBackend {
+public:
+    enum class Audio { System, Memory };
+
+    static constexpr const char* kSoundFontFolder = "/usr/share/sounds/sf2";
+
+    // Starts the synthesizer with the SoundFont. With Audio::System it plays
+    // through the first of audioDrivers that opens (empty: the usual desktop
+    // ones this FluidSynth has). Throws CMIDIOutException carrying
+    // FluidSynth's reasons when no driver opens or the SoundFont will not
+    // load; the audio system is tried first so that a machine without sound
+    // learns it without waiting for a large SoundFont to load.
+    FluidSynthBackend(const std::string& soundFontPath, Audio audio,
+                      std::vector<std::string> audioDrivers = {});
+    ~FluidSynthBackend() override;
+    FluidSynthBackend(const FluidSynthBackend&) = delete;
+    FluidSynthBackend& operator=(const FluidSynthBackend&) = delete;
+
+    void SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                   int bytesOnWire) override;
+    void SendLong(const std::uint8_t* data, std::size_t length) override;
+
+    // Renders the next min(left.size(), right.size()) frames into memory.
+    // Returns false and renders nothing when the synthesizer plays through
+    // the audio system, whose driver does the rendering.
+    bool Render(std::span<float> left, std::span<float> right);
+    int SampleRate() const;
+    // The program (0-127) and bank of the instrument the channel plays, -1
+    // when it has none.
+    int ChannelProgram(int channel) const;
+    int ChannelBank(int channel) const;
+    // The audio driver that opened, empty in memory.
+    const std::string& AudioDriver() const { return m_audioDriver; }
+
+    // The desktop's usual drivers, best first, that this FluidSynth was built with.
+    static std::vector<std::string> DefaultAudioDrivers();
+    // The best General MIDI SoundFont in the folder (FluidR3_GM, then
+    // TimGM6mb, then whatever default-GM points to), or nothing.
+    static std::optional<std::string> FindSoundFont(const std::string& folder = kSoundFontFolder);
+    // "Built-in synthesizer (FluidR3_GM)": the name of the SoundFont file a
+    // link points to, without folder and extension.
+    static std::string DisplayName(const std::string& soundFontPath);
+
+private:
+    struct SettingsDeleter {
+        void operator()(fluid_settings_t* settings) const;
+    };
+    struct SynthDeleter {
+        void operator()(fluid_synth_t* synth) const;
+    };
+    struct DriverDeleter {
+        void operator()(fluid_audio_driver_t* driver) const;
+    };
+
+    void StartAudio(std::vector<std::string> audioDrivers);
+    void LoadSoundFont(const std::string& path);
+    // Throws CMIDIOutException describing the message when FluidSynth refused it.
+    void Check(int result, std::uint8_t status, std::uint8_t data1, std::uint8_t data2) const;
+
+    // Declared in this order so that the driver stops before the synthesizer
+    // it reads from goes, and the synthesizer before its settings.
+    std::unique_ptr<fluid_settings_t, SettingsDeleter> m_settings;
+    std::unique_ptr<fluid_synth_t, SynthDeleter> m_synth;
+    std::unique_ptr<fluid_audio_driver_t, DriverDeleter> m_driver;
+    std::string m_audioDriver;
+};
+
+}  // namespace midi
