@@ -1,13 +1,22 @@
 #include "playback/SoundEngine.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
+#include <utility>
 
-#include "playback/midi/MidiOutput.h"
+#include "platform/DiagnosticLog.h"
+#include "playback/midi/CMIDIOutException.h"
+#include "playback/midi/CShortMsg.h"
 
 namespace {
 constexpr int kProgramChange = 0xC0;
 constexpr int kControlChange = 0xB0;
 constexpr int kVolumeController = 7;
+constexpr int kNoteOn = 0x90;
+constexpr int kNoteOff = 0x80;
+constexpr int kTestKey = 60;
+constexpr int kTestVelocity = 80;
 }  // namespace
 
 SoundEngine& SoundEngine::Instance() {
@@ -19,6 +28,10 @@ SoundEngine::SoundEngine() {
     SetTimeSignature(4, 4);
     SetTempo(60, false);
     ResetChannels();
+}
+
+SoundEngine::~SoundEngine() {
+    CloseDevice();
 }
 
 void SoundEngine::SetTempo(int bpm, bool notify) {
@@ -119,4 +132,62 @@ void SoundEngine::SendChannelMessage(int status, int channel, int data1, int dat
     m_output->SendShort(static_cast<std::uint8_t>(status | channel),
                         static_cast<std::uint8_t>(std::clamp(data1, 0, 127)),
                         static_cast<std::uint8_t>(std::clamp(data2, 0, 127)));
+}
+
+void SoundEngine::SendAllPrograms() {
+    for (const TrackEntry& entry : m_tracks) {
+        if (entry.channel >= 0) {
+            const int program = entry.channel == kPercussionChannel ? 0 : entry.program;
+            SendChannelMessage(kProgramChange, entry.channel, program, 0);
+        }
+    }
+}
+
+std::vector<std::string> SoundEngine::DeviceNames() const {
+    return m_device.DeviceNames();
+}
+
+void SoundEngine::OpenDevice(int id, bool sendPrograms) {
+    if (m_device.IsOpen() && m_device.DeviceId() == id) {
+        return;
+    }
+    try {
+        m_device.Open(id);
+    } catch (const midi::CMIDIOutException& e) {
+        DiagnosticLog::Write("MIDI output device " + std::to_string(id) +
+                             " could not be opened: " + e.what());
+        return;
+    }
+    if (sendPrograms) {
+        SendAllPrograms();
+    }
+}
+
+void SoundEngine::CloseDevice() {
+    m_device.Close();
+}
+
+void SoundEngine::TestDevice(int id) {
+    const int previousId = m_device.DeviceId();
+    OpenDevice(id, false);
+    // A device that would not open must not be "tested" on the one still open.
+    if (m_device.DeviceId() == id) {
+        try {
+            midi::CShortMsg(kNoteOn, 0, kTestKey, kTestVelocity, 0).Send(m_device);
+            std::this_thread::sleep_for(std::chrono::milliseconds(kTestNoteMs));
+            midi::CShortMsg(kNoteOff, 0, kTestKey, kTestVelocity, 0).Send(m_device);
+        } catch (const midi::CMIDIOutException& e) {
+            DiagnosticLog::Write("MIDI output device " + std::to_string(id) +
+                                 " failed its test note: " + e.what());
+        }
+    }
+    if (previousId >= 0) {
+        OpenDevice(previousId, false);
+    } else {
+        CloseDevice();
+    }
+}
+
+void SoundEngine::SetDeviceDirectory(std::shared_ptr<const midi::DeviceDirectory> directory) {
+    m_device.SetDirectory(std::move(directory));
 }

@@ -1,19 +1,18 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "model/Subject.h"
 #include "playback/TrackEntry.h"
+#include "playback/midi/CMIDIOutDevice.h"
 
-namespace midi {
-class MidiOutput;
-}
-
-// Plays the song through the MIDI output and keeps, for the whole program,
-// the tempo, key and time signature and the table of track channels. One
-// instance per process (Instance). The channel table is edited on the
-// user-interface thread.
+// Plays the song through the MIDI output device it owns and keeps, for the
+// whole program, the tempo, key and time signature and the table of track
+// channels. One instance per process (Instance). The channel table and the
+// choice of device are changed on the user-interface thread.
 class SoundEngine : public Subject {
 public:
     static constexpr int kNumTrackEntries = 64;
@@ -57,12 +56,41 @@ public:
     static int PercentToMidi(int percent);
     static int MidiToPercent(int value);
 
-    // Where messages go; null sends nothing. Not owned.
-    void SetOutput(midi::MidiOutput* output) { m_output = output; }
+    // Program Change for every track that has a channel (0 on the percussion
+    // channel), so that a freshly opened device plays the right instruments.
+    void SendAllPrograms();
+
+    // The names of the devices the user can choose, in id order; empty when
+    // the computer offers none.
+    std::vector<std::string> DeviceNames() const;
+    // Opens the device with this id in place of the open one and, when
+    // sendPrograms, sends every track's program to it. Nothing happens when
+    // that device is already open. A device that will not open is reported to
+    // the diagnostic log and otherwise ignored: the device open before stays
+    // in use, and with none open playback runs silently.
+    void OpenDevice(int id, bool sendPrograms);
+    void CloseDevice();
+    bool IsDeviceOpen() const { return m_device.IsOpen(); }
+    // -1 when no device is open.
+    int OpenDeviceId() const { return m_device.DeviceId(); }
+    // Plays middle C for kTestNoteMs on the device with this id so the user
+    // can hear it, then returns to the device open before (or to none).
+    // Blocks the caller for that long.
+    void TestDevice(int id);
+    static constexpr int kTestNoteMs = 400;
+
+    // Where the devices come from (null: the computer's own); closes the
+    // open device.
+    void SetDeviceDirectory(std::shared_ptr<const midi::DeviceDirectory> directory);
+
+    // Sends channel messages to output instead of the device until called
+    // with null, which goes back to the device. Not owned.
+    void SetOutput(midi::MidiOutput* output) { m_output = output != nullptr ? output : &m_device; }
     midi::MidiOutput* Output() const { return m_output; }
 
 private:
     SoundEngine();
+    ~SoundEngine() override;
     static bool IsValidTrackNum(int trackNum) {
         return trackNum >= 0 && trackNum < kNumTrackEntries;
     }
@@ -78,5 +106,6 @@ private:
     std::string m_styleName;
     std::array<TrackEntry, kNumTrackEntries> m_tracks{};
     std::array<bool, kNumChannels> m_channelInUse{};
-    midi::MidiOutput* m_output = nullptr;
+    midi::CMIDIOutDevice m_device;
+    midi::MidiOutput* m_output = &m_device;
 };
