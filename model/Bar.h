@@ -13,8 +13,15 @@ public:
 
     // Moves the bar and everything in it to a new box.
     virtual void PlaceNotes(const Box& box) = 0;
+    // Replaces this bar's content from the beat on by the source's content
+    // from its start. A source of another kind is ignored.
+    virtual void PasteFrom(const Bar& source, int beatOffset);
     // Makes the bar empty: one whole-bar rest, or no chords.
     virtual void ClearContent() = 0;
+    // Rewrites the bar for a new key signature while the song still holds the
+    // old one; false when the bar cannot take the key, and then the bar is
+    // unchanged.
+    virtual bool ChangeKey(int newKey, bool upward);
 
     int GetIndex() const { return m_index; }
     void SetIndex(int index) { m_index = index; }
@@ -28,6 +35,18 @@ public:
     void NotifyChanged();
     // Hands the bar's area to the tool manager for repainting.
     void Repaint() const;
+
+    // Key signatures count sharps (positive) or flats (negative), -6 to +6,
+    // always naming the major key; any other value gives 0 (or none).
+    // The key whose major tonic is the pitch class (C 0 ... B 11); 6 is F sharp.
+    static int KeyOfTonic(int pitchClass);
+    // The pitch class of the key's major tonic.
+    static int TonicOfKey(int keySignature);
+    // The letter rank (C 0 ... B 6) of the key's major tonic.
+    static int TonicLetterOfKey(int keySignature);
+    // Sharp, Flat or NoAccidental (Note's codes): what the key signature
+    // writes on the letter. A letter outside A-G counts as C.
+    static int KeyAccidentalFor(int keySignature, char letter);
 
 private:
     int m_index;

@@ -1,7 +1,7 @@
 #include "model/Note.h"
 
 #include "editor/ToolsManager.h"
-#include "model/Bar.h"
+#include "model/NoteBar.h"
 #include "model/NoteChord.h"
 
 namespace {
@@ -121,6 +121,12 @@ int Note::GetBarIndex() const {
     return bar != nullptr ? bar->GetIndex() : -1;
 }
 
+int Note::MidiKeyOf() const {
+    const NoteChord* chord = GetChord();
+    const auto* bar = chord != nullptr ? dynamic_cast<const NoteBar*>(chord->GetParent()) : nullptr;
+    return bar != nullptr && !IsRest() ? bar->MidiKeyOf(*this) : -1;
+}
+
 int Note::SemitoneOf(char letter) {
     switch (letter) {
         case 'C':
@@ -139,5 +145,63 @@ int Note::SemitoneOf(char letter) {
             return 11;
         default:
             return -1;
+    }
+}
+
+int Note::RankOf(char letter) {
+    switch (letter) {
+        case 'C':
+            return 0;
+        case 'D':
+            return 1;
+        case 'E':
+            return 2;
+        case 'F':
+            return 3;
+        case 'G':
+            return 4;
+        case 'A':
+            return 5;
+        case 'B':
+            return 6;
+        default:
+            return -1;
+    }
+}
+
+char Note::LetterOfRank(int rank) {
+    static constexpr char kLetters[] = {'C', 'D', 'E', 'F', 'G', 'A', 'B'};
+    return kLetters[((rank % 7) + 7) % 7];
+}
+
+int Note::AlterationOf(int accidental) {
+    switch (accidental) {
+        case Sharp:
+            return 1;
+        case Flat:
+            return -1;
+        case DoubleSharp:
+            return 2;
+        case DoubleFlat:
+            return -2;
+        default:
+            return 0;
+    }
+}
+
+int Note::AccidentalFor(int alteration) {
+    switch (alteration) {
+        case -2:
+            return DoubleFlat;
+        case -1:
+            return Flat;
+        case 0:
+            return Natural;
+        case 1:
+            return Sharp;
+        case 2:
+            return DoubleSharp;
+        default:
+            return NoAccidental;
     }
 }

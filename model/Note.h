@@ -88,9 +88,25 @@ public:
     NoteChord* GetChord() const;
     // Index of the bar holding the note's chord, or -1 outside a bar.
     int GetBarIndex() const;
+    // The key number the note sounds, as its bar works it out; -1 for a rest
+    // or a note outside a note bar.
+    int MidiKeyOf() const;
 
     // Semitone of a letter above C (C 0 ... B 11); -1 for anything else.
     static int SemitoneOf(char letter);
+    // Diatonic rank of a letter (C 0 ... B 6); -1 for anything else.
+    static int RankOf(char letter);
+    // The letter of a diatonic rank taken modulo 7.
+    static char LetterOfRank(int rank);
+    // Semitones a written accidental moves the letter: +1, -1, 0, +2, -2;
+    // 0 for NoAccidental, which keeps what is in force.
+    static int AlterationOf(int accidental);
+    // The accidental that writes an alteration of -2 to +2; NoAccidental
+    // for anything else.
+    static int AccidentalFor(int alteration);
+    static bool IsValidAccidental(int accidental) {
+        return accidental >= Sharp && accidental <= DoubleFlat;
+    }
 
 private:
     int m_step;

@@ -83,9 +83,16 @@ bool NoteChord::HasTie() const {
 }
 
 bool NoteChord::HasPitch(int octave, char letter) const {
-    return std::any_of(m_notes.begin(), m_notes.end(), [&](const auto& note) {
-        return note->GetOctave() == octave && note->GetLetter() == letter;
-    });
+    return FindPitch(octave, letter) != nullptr;
+}
+
+Note* NoteChord::FindPitch(int octave, char letter) const {
+    for (const auto& note : m_notes) {
+        if (note->GetOctave() == octave && note->GetLetter() == letter) {
+            return note.get();
+        }
+    }
+    return nullptr;
 }
 
 void NoteChord::SetStep(int step) {

@@ -47,6 +47,8 @@ public:
 
     bool HasTie() const;
     bool HasPitch(int octave, char letter) const;
+    // The chord's note of this octave and letter, or null.
+    Note* FindPitch(int octave, char letter) const;
 
     void SetStep(int step);
     void SetTripletLength(int length);

@@ -7,3 +7,30 @@ PercussionBar::PercussionBar(Track* track, int index, const Box& box) : NoteBar(
 std::unique_ptr<SelObject> PercussionBar::Clone() const {
     return std::make_unique<PercussionBar>(*this);
 }
+
+bool PercussionBar::ChangeKey(int, bool) {
+    return true;
+}
+
+int PercussionBar::MidiKeyOf(const Note& note) const {
+    return note.IsRest() ? -1 : PropertyOr("MidiProgNum", kDefaultDrumKey);
+}
+
+NoteBar::Placement PercussionBar::PlaceNote(const Note& note) const {
+    Placement placement;
+    placement.x = StepX(note);
+    const bool wholeBarRest = note.IsRest() && note.GetLength() == GetSteps();
+    placement.y = GetBox().y + (wholeBarRest ? 100 : 80);
+    placement.onLine = true;
+    return placement;
+}
+
+NoteBar::Pitch PercussionBar::PitchAt(int, int) const {
+    return Pitch{'C', 5, Note::NoAccidental, false};
+}
+
+void PercussionBar::NormalizeEnteredPitch(char& letter, int& octave, int& accidental) const {
+    letter = 'C';
+    octave = 5;
+    accidental = Note::NoAccidental;
+}

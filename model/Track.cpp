@@ -8,10 +8,12 @@
 #include "model/MelodicBar.h"
 #include "model/PercussionBar.h"
 #include "model/StyleCombo.h"
+#include "model/TieChain.h"
 
 namespace {
 constexpr int kTrackX = 25;
 constexpr int kHeaderWidth = 200;
+constexpr int kLyricLineHeight = 50;
 
 template <typename T>
 std::unique_ptr<T> CloneAs(const T& source) {
@@ -230,4 +232,167 @@ std::unique_ptr<Bar> Track::MakeBar(int index) {
         default:
             return std::make_unique<ChordBar>(self, index, box);
     }
+}
+
+bool Track::ShowLyrics() {
+    if (IsAccompaniment() || m_trackType == UntypedTrack) {
+        return false;
+    }
+    for (const auto& bar : m_bars) {
+        if (auto* noteBar = dynamic_cast<NoteBar*>(bar.get())) {
+            noteBar->ShowLyrics();
+        }
+    }
+    m_staffHeight = StaffHeightFor(m_trackType) + kLyricLineHeight;
+    m_box.height = m_staffHeight;
+    return true;
+}
+
+void Track::HideLyrics() {
+    for (const auto& bar : m_bars) {
+        if (auto* noteBar = dynamic_cast<NoteBar*>(bar.get())) {
+            noteBar->HideLyrics();
+        }
+    }
+    m_staffHeight = StaffHeightFor(m_trackType);
+    m_box.height = m_staffHeight;
+}
+
+bool Track::IsLyricShown() const {
+    const NoteBar* first = NoteBarAt(0);
+    return first != nullptr && first->IsLyricShown();
+}
+
+bool Track::AddTie(Note* note) {
+    NoteBar* bar = note != nullptr ? HoldingBar(*note) : nullptr;
+    if (bar == nullptr || note->IsRest() || note->IsTieStart() || note->IsTieMiddle()) {
+        return false;
+    }
+    Note* next = TieChain::Next(*note);
+    // The letter must match as well as the key: a tie carries its first
+    // note's accidental, which would respell an enharmonic partner.
+    if (next == nullptr || next->IsTieMiddle() || next->IsTieEnd() ||
+        bar->MidiKeyOf(*note) != TieChain::BarOf(*next)->MidiKeyOf(*next)) {
+        return false;
+    }
+    NoteBar* nextBar = TieChain::BarOf(*next);
+    note->SetTieMode(note->IsTieEnd() ? Note::TieMiddle : Note::TieStart);
+    next->SetTieMode(next->IsTieStart() ? Note::TieMiddle : Note::TieEnd);
+    next->SetAccidental(Note::NoAccidental);
+    RefreshTieAccidentals(nextBar->GetIndex(), next->GetLetter(), next->GetOctave());
+    bar->Repaint();
+    nextBar->Repaint();
+    return true;
+}
+
+void Track::CutTies(Note* note, bool before, bool after) {
+    if (note != nullptr && HoldingBar(*note) != nullptr) {
+        TieChain::Cut(*note, before, after);
+    }
+}
+
+bool Track::EraseTie(Note* note) {
+    NoteBar* bar = note != nullptr ? HoldingBar(*note) : nullptr;
+    if (bar == nullptr || !(note->IsTieStart() || note->IsTieMiddle())) {
+        return false;
+    }
+    Note* next = TieChain::Next(*note);
+    TieChain::Cut(*note, false, true);
+    note->SetTieMode(note->IsTieStart() ? Note::NotTied : Note::TieEnd);
+    RefreshTieAccidentals(bar->GetIndex(), note->GetLetter(), note->GetOctave());
+    bar->Repaint();
+    if (next != nullptr) {
+        TieChain::BarOf(*next)->Repaint();
+    }
+    return true;
+}
+
+int Track::TieAccidental(const Note& note) const {
+    return TieChain::TieAccidental(note);
+}
+
+bool Track::ApplyAccidental(Note* note, int accidental) {
+    NoteBar* bar = note != nullptr ? HoldingBar(*note) : nullptr;
+    if (bar == nullptr || IsPercussion() || note->IsRest() ||
+        !Note::IsValidAccidental(accidental)) {
+        return false;
+    }
+    if (!note->IsTied()) {
+        note->SetAccidental(accidental);
+    } else {
+        Note* current = TieChain::First(*note);
+        current->SetAccidental(accidental);
+        const Note* last = TieChain::Last(*current);
+        while (current != last) {
+            current = TieChain::Next(*current);
+            current->SetAccidental(Note::NoAccidental);
+        }
+    }
+    RefreshTieAccidentals(bar->GetIndex(), note->GetLetter(), note->GetOctave());
+    return true;
+}
+
+void Track::RefreshTieAccidentals(int barIndex, char letter, int octave) {
+    if (!IsPitched()) {
+        return;
+    }
+    // The last bar is looked at too: a later note there sounds the tie's
+    // accidental just like anywhere else.
+    for (int first : {barIndex, barIndex + 1}) {
+        for (int index = first; index < m_numBars; ++index) {
+            if (!RespellAfterTie(index, letter, octave)) {
+                break;
+            }
+        }
+    }
+}
+
+bool Track::RespellAfterTie(int barIndex, char letter, int octave) {
+    NoteBar* bar = NoteBarAt(barIndex);
+    NoteBar* previousBar = NoteBarAt(barIndex - 1);
+    if (bar == nullptr || previousBar == nullptr) {
+        return false;
+    }
+    const NoteChord* first = bar->GetChordAt(0);
+    Note* continuation = first != nullptr ? first->FindPitch(octave, letter) : nullptr;
+    if (continuation == nullptr || !(continuation->IsTieMiddle() || continuation->IsTieEnd())) {
+        return false;
+    }
+    const NoteChord* lastBefore = previousBar->LastChord();
+    const Note* tiedOver = lastBefore != nullptr ? lastBefore->FindPitch(octave, letter) : nullptr;
+    if (tiedOver == nullptr) {
+        return true;
+    }
+    Note* end = TieChain::Last(*continuation);
+    NoteBar* endBar = TieChain::BarOf(*end);
+    Note* later = nullptr;
+    for (const NoteChord* chord = endBar->ChordAfter(*end->GetChord()); chord != nullptr;
+         chord = endBar->ChordAfter(*chord)) {
+        if ((later = chord->FindPitch(octave, letter)) != nullptr) {
+            break;
+        }
+    }
+    if (later == nullptr || later->GetAccidental() != Note::NoAccidental) {
+        return true;
+    }
+    const int natural = 12 * octave + Note::SemitoneOf(letter);
+    const int inForce = previousBar->MidiKeyOf(*tiedOver) - natural;
+    const int keyAlteration =
+        Note::AlterationOf(Bar::KeyAccidentalFor(bar->PropertyOr("KeySignature", 0), letter));
+    if (inForce != keyAlteration) {
+        later->SetAccidental(Note::AccidentalFor(inForce));
+    }
+    return true;
+}
+
+NoteBar* Track::NoteBarAt(int index) const {
+    return dynamic_cast<NoteBar*>(GetBar(index));
+}
+
+NoteBar* Track::HoldingBar(const Note& note) const {
+    NoteBar* bar = TieChain::BarOf(note);
+    return bar != nullptr && NoteBarAt(bar->GetIndex()) == bar &&
+                   bar->GetChordAt(note.GetStep()) == note.GetChord()
+               ? bar
+               : nullptr;
 }

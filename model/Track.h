@@ -10,6 +10,8 @@
 #include "model/TrackTitle.h"
 #include "model/VolumeSlider.h"
 
+class Note;
+class NoteBar;
 class Song;
 
 enum TrackType : int {
@@ -82,6 +84,35 @@ public:
     FloatingCombo* GetSelector() const { return m_selector.get(); }
     VolumeSlider* GetVolumeSlider() const { return m_slider.get(); }
 
+    // Lyric lines under every bar; the accompaniment track has none and
+    // refuses. Showing makes the staff 50 units taller.
+    bool ShowLyrics();
+    void HideLyrics();
+    bool IsLyricShown() const;
+
+    // Ties from a note to the note of the same pitch in the next chord, which
+    // may stand in the next bar. False, with nothing changed, when the note
+    // is a rest, already ties forward, is not in this track, or the next
+    // chord has no note of the same letter, octave and key number.
+    bool AddTie(Note* note);
+    // Cuts the ties between the note and its neighbours on the chosen sides;
+    // the note's own mode is left to the caller.
+    void CutTies(Note* note, bool before, bool after);
+    // Removes the tie that leaves the note; false unless the note starts or
+    // continues a tie onwards.
+    bool EraseTie(Note* note);
+    // The accidental in force on a tied note: the one on the tie's first note.
+    int TieAccidental(const Note& note) const;
+    // Writes the accidental on the note (on the first note of its tie, the
+    // rest of the tie carrying it) and respells across the bar lines. False
+    // on a percussion track, for a rest or an invalid code.
+    bool ApplyAccidental(Note* note, int accidental);
+    // After a change of the letter and octave's notes in the bar, writes out
+    // the accidental a tie carries into a bar on the first later note of that
+    // pitch where the tie ends, so the note is drawn as it sounds; looks at
+    // the bar and the next one, and on while bars begin with such a tie.
+    void RefreshTieAccidentals(int barIndex, char letter, int octave);
+
     int GetStaffHeight() const { return m_staffHeight; }
     void SetStaffHeight(int height) { m_staffHeight = height; }
     const Box& GetBox() const { return m_box; }
@@ -101,6 +132,11 @@ public:
 private:
     void BuildChildren();
     std::unique_ptr<Bar> MakeBar(int index);
+    NoteBar* NoteBarAt(int index) const;
+    // The note's bar when it is one of this track's bars.
+    NoteBar* HoldingBar(const Note& note) const;
+    // Respells after a tie entering the bar; false when none enters.
+    bool RespellAfterTie(int barIndex, char letter, int octave);
 
     int m_trackNum;
     int m_numBars;
