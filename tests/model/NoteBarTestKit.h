@@ -3,6 +3,9 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <type_traits>
+
+#include <gtest/gtest.h>
 
 #include "model/MelodicBar.h"
 #include "model/PercussionBar.h"
@@ -120,6 +123,29 @@ inline std::string LyricsText(const NoteBar& bar) {
 // Everything about a track, boxes included, for "nothing changed" checks.
 inline std::string TrackDifference(const Track& a, const Track& b) {
     return SongEquality(true).TrackDifference(a, b, "track");
+}
+
+// Runs the edit; success when it refused (answered false, null or -1) and
+// left the track exactly as it was.
+template <typename Edit>
+::testing::AssertionResult Refused(Song& song, int trackSlot, Edit&& edit) {
+    const auto before = song.GetTrack(trackSlot)->Clone();
+    const auto answer = edit();
+    bool accepted = false;
+    if constexpr (std::is_same_v<std::decay_t<decltype(answer)>, int>) {
+        accepted = answer != -1;
+    } else {
+        accepted = static_cast<bool>(answer);
+    }
+    if (accepted) {
+        return ::testing::AssertionFailure() << "the edit was accepted";
+    }
+    const std::string diff =
+        TrackDifference(static_cast<const Track&>(*before), *song.GetTrack(trackSlot));
+    if (!diff.empty()) {
+        return ::testing::AssertionFailure() << "refused, yet changed " << diff;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // The first broken rule of the step grid, or an empty string: chords cover

@@ -11,23 +11,7 @@ using namespace notebar_test;
 
 namespace {
 
-class StepGridTest : public EngineReset {
-protected:
-    // Runs the edit; success when it refused and left the track as it was.
-    template <typename Edit>
-    static ::testing::AssertionResult Refused(Song& song, int trackSlot, Edit&& edit) {
-        const auto before = song.GetTrack(trackSlot)->Clone();
-        if (edit()) {
-            return ::testing::AssertionFailure() << "the edit was accepted";
-        }
-        const std::string diff =
-            TrackDifference(static_cast<const Track&>(*before), *song.GetTrack(trackSlot));
-        if (!diff.empty()) {
-            return ::testing::AssertionFailure() << "refused, yet changed " << diff;
-        }
-        return ::testing::AssertionSuccess();
-    }
-};
+class StepGridTest : public EngineReset {};
 
 // --- placement and rest filling ---
 
