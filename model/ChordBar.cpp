@@ -103,3 +103,53 @@ void ChordBar::AdoptBox(std::unique_ptr<ChordCombo> box, int step) {
     box->Attach(this, 8);
     m_boxes[static_cast<size_t>(step)] = std::move(box);
 }
+
+void ChordBar::PasteIfSameKind(const SelObject& source, int) {
+    if (SameKindAs(source)) {
+        PasteFrom(static_cast<const Bar&>(source), 0);
+    }
+}
+
+void ChordBar::PasteFrom(const Bar& source, int beatOffset) {
+    const auto* chords = dynamic_cast<const ChordBar*>(&source);
+    if (chords == nullptr) {
+        return;
+    }
+    const int offset = beatOffset * (GetSteps() / m_beats);
+    if (offset < 0 || offset >= GetSteps()) {
+        return;
+    }
+    for (size_t step = static_cast<size_t>(offset); step < m_boxes.size(); ++step) {
+        m_boxes[step].reset();
+    }
+    for (int step = 0; step + offset < GetSteps() && step < chords->GetSteps(); ++step) {
+        if (const ChordCombo* box = chords->GetBoxAt(step)) {
+            auto copy = std::make_unique<ChordCombo>(*box);
+            copy->DetachAll();
+            AdoptBox(std::move(copy), step + offset);
+        }
+    }
+    PlaceNotes(GetBox());
+}
+
+bool ChordBar::ChangeKey(int newKey, bool) {
+    const int diff = TonicOfKey(newKey) - TonicOfKey(PropertyOr("KeySignature", 0));
+    for (auto& box : m_boxes) {
+        if (!box) {
+            continue;
+        }
+        box->SetSharps(newKey >= 0);
+        const int number = box->GetChordNumber();
+        if (number == 0) {
+            continue;
+        }
+        int moved = diff * 3 + number - 1;
+        if (moved < 0) {
+            moved += 36;
+        } else if (moved >= 36) {
+            moved -= 36;
+        }
+        box->SetChordNumber(moved + 1, true);
+    }
+    return true;
+}

@@ -21,9 +21,16 @@ public:
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override;
     bool SameKindAs(const SelObject& source) const override;
+    // Chord bars have no ties, so the edges do not matter.
+    void PasteIfSameKind(const SelObject& source, int edges) override;
 
     void PlaceNotes(const Box& box) override;
     void ClearContent() override;
+    // Boxes from the beat on become copies of the source's boxes from its start.
+    void PasteFrom(const Bar& source, int beatOffset) override;
+    // Respells the boxes for the new key and moves every chord by the distance
+    // between the two keys' tonics. Always succeeds.
+    bool ChangeKey(int newKey, bool upward) override;
     void Update(Subject* subject, int aspect) override;
 
     int GetNumBeats() const { return m_beats; }
@@ -32,9 +39,10 @@ public:
     // The box of beat i, or null.
     ChordCombo* GetBeatBox(int beat) const;
 
-private:
+    // Replaces any box at the step by this one, owned by and reporting to the bar.
     void AdoptBox(std::unique_ptr<ChordCombo> box, int step);
 
+private:
     int m_beats;
     std::vector<std::unique_ptr<ChordCombo>> m_boxes;
 };
