@@ -31,9 +31,7 @@ bool IsInside(const SelObject* object, const SelObject* owner) {
     }
     return false;
 }
-}  // namespace
 
-namespace {
 RestPlan PlanFor(const Bar& bar) {
     const int* signature = bar.GetProperty("TimeSignature");
     const bool sixEight = signature != nullptr && signature[0] == 6 && signature[1] == 8;

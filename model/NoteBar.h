@@ -70,7 +70,14 @@ public:
 
     // Stores the box and places every note head and lyric again.
     void PlaceNotes(const Box& box) override;
+    // Copies the source's chords, from its start, to this bar from the beat
+    // on: a chord running into the beat is shortened, the last chord is cut at
+    // the bar's end and a shorter source is followed by rests. Marks move with
+    // their chords, shown lyrics take the source's syllables, and a drum bar
+    // keeps one note per chord, on its line.
     void PasteFrom(const Bar& source, int beatOffset) override;
+    // One whole-bar rest. Ties reaching the bar from its neighbours are cut;
+    // shown lyrics keep one empty syllable.
     void ClearContent() override;
 
     // The key number the note sounds in this bar; -1 for a rest.
@@ -95,7 +102,12 @@ public:
     // chord column under the point.
     Note* InsertNoteAt(int x, int y);
     // Writes a note (letter 'S' for a rest) at the step, which must start a
-    // chord. Returns the new note (the first member of a new triplet group).
+    // chord. Returns the new note (the first member of a new triplet group),
+    // or null, with nothing changed, for a value other than 1 to 32, a dotted
+    // triplet, too few rest steps, left-over steps no rests could write, a
+    // plain note on a triplet or a triplet onto a plain note, a triplet of
+    // another member length than its group, or a note that differs in length
+    // from the chord it joins or repeats one of its pitches.
     Note* InsertNote(int step, char letter, int octave, int accidental, int value, bool dotted,
                      bool triplet);
     // The eraser: erases the first note under the point.
