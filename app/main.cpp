@@ -1,35 +1,29 @@
 #include <cstdio>
-#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
 
-namespace {
-
-void PrintUsage(std::FILE* out) {
-    std::fputs(
-        "Usage: quillsong [FILE.qs]\n"
-        "       quillsong -o OUT IN.qs\n"
-        "\n"
-        "Quillsong, a music-notation composer for beginners.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help       show this help and exit\n"
-        "  -v, --version    show the version and exit\n",
-        out);
-}
-
-}  // namespace
+#include "app/CommandLine.h"
+#include "app/SongConverter.h"
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            PrintUsage(stdout);
+    const CommandLine line = CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.action) {
+        case CommandLine::Action::Help:
+            std::cout << CommandLine::Usage();
             return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
-            std::printf("quillsong %s\n", QUILLSONG_VERSION);
+        case CommandLine::Action::Version:
+            std::cout << "quillsong " << QUILLSONG_VERSION << "\n";
             return 0;
-        }
+        case CommandLine::Action::UsageError:
+            std::cerr << "quillsong: " << line.error << "\n" << CommandLine::Usage();
+            return 2;
+        case CommandLine::Action::Convert:
+            return SongConverter::Run(line, std::cerr);
+        case CommandLine::Action::Play:
+        case CommandLine::Action::OpenEditor:
+            break;
     }
-    std::fprintf(stderr, "quillsong: the editor window is not available in this build yet\n");
-    PrintUsage(stderr);
+    std::cerr << "quillsong: this build has no editor window or player yet; use -o to convert\n";
     return 2;
 }

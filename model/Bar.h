@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Archive.h"
 #include "model/SelObject.h"
 
 class Track;
@@ -22,6 +23,9 @@ public:
     // old one; false when the bar cannot take the key, and then the bar is
     // unchanged.
     virtual bool ChangeKey(int newKey, bool upward);
+    // Writes the bar as a "Bar" element of the current track, or reads it
+    // from the current one; a file that does not fit throws IOException.
+    virtual void Serialize(Archive& archive) = 0;
 
     int GetIndex() const { return m_index; }
     void SetIndex(int index) { m_index = index; }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
 ChordBar::ChordBar(Track* track, int index, const Box& box)
     : Bar(track, index, box),
       m_beats(std::max(1, PropertyOr("NumOfBeats", 4))),
@@ -152,4 +156,36 @@ bool ChordBar::ChangeKey(int newKey, bool) {
         box->SetChordNumber(moved + 1, true);
     }
     return true;
+}
+
+void ChordBar::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.NewBar();
+        for (auto& box : m_boxes) {
+            if (box) {
+                box->Serialize(archive);
+            }
+        }
+        return;
+    }
+    if (!archive.IsReading()) {
+        return;
+    }
+    if (!archive.Has(Archive::BarElement)) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    const bool sharps = PropertyOr("KeySignature", 0) >= 0;
+    for (bool more = archive.Has(Archive::BarElemElement); more; more = archive.NextBarElem()) {
+        auto box = std::make_unique<ChordCombo>(this, 0, Rect{}, sharps);
+        box->Serialize(archive);
+        const int step = box->GetStep();
+        if (step < 0 || step >= GetSteps()) {
+            throw IOException(StringTable::Get(ids::kReadFileError));
+        }
+        if (GetIndex() == 0 && step == 0 && box->GetSubStyle() == ChordCombo::NoSubStyle) {
+            box->SetSubStyle(ChordCombo::StyleA);
+        }
+        AdoptBox(std::move(box), step);
+    }
+    PlaceNotes(GetBox());
 }

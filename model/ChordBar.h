@@ -31,6 +31,9 @@ public:
     // Respells the boxes for the new key and moves every chord by the distance
     // between the two keys' tonics. Always succeeds.
     bool ChangeKey(int newKey, bool upward) override;
+    // One bar element per box in step order. Reading puts each box read at
+    // its step, replacing the box there; bar 0's first box keeps a sub-style.
+    void Serialize(Archive& archive) override;
     void Update(Subject* subject, int aspect) override;
 
     int GetNumBeats() const { return m_beats; }

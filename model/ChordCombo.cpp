@@ -6,6 +6,9 @@
 
 #include "editor/ToolsManager.h"
 #include "model/Bar.h"
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -144,4 +147,30 @@ int ChordCombo::RootOffsetOf(const std::string& name) {
         offset += name[1] == '#' ? 1 : name[1] == 'b' ? -1 : 0;
     }
     return offset;
+}
+
+void ChordCombo::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.NewBarElem();
+        archive.WriteInt(Archive::BarElemElement, "chordNum", m_step);
+        archive.WriteText(Archive::BarElemElement, "value", CurrentText());
+        archive.WriteInt(Archive::BarElemElement, "subStyle", m_subStyle);
+        return;
+    }
+    if (!archive.IsReading()) {
+        return;
+    }
+    const std::optional<int> step = archive.ReadInt(Archive::BarElemElement, "chordNum");
+    const std::optional<std::string> value = archive.ReadText(Archive::BarElemElement, "value");
+    if (!step || !value) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    m_step = *step;
+    // Sub-styles belong to a bar's first beat only.
+    const std::optional<int> subStyle = archive.ReadInt(Archive::BarElemElement, "subStyle");
+    m_subStyle = m_step == 0 && subStyle && *subStyle >= StyleA && *subStyle <= NoSubStyle
+                     ? *subStyle
+                     : NoSubStyle;
+    // A name missing from the list (another spelling, say) leaves no chord.
+    SelectText(*value, false);
 }

@@ -18,6 +18,10 @@ public:
     // The pencil's click: cycles the sub-style of a bar's first box, then
     // notifies content changed (10) and repaint (8).
     void OnActivate(DeviceContext* dc, int x, int y, unsigned flags) override;
+    // Storing appends a bar element with "chordNum" (the step), "value" (the
+    // chord's name) and "subStyle". Reading takes them from the current bar
+    // element; the bar decides where the box goes.
+    void Serialize(Archive& archive) override;
 
     int GetStep() const { return m_step; }
     void SetStep(int step) { m_step = step; }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Archive.h"
 #include "model/SelObject.h"
 
 // A selector drawn on the score: a list of items and the current index. Items
@@ -30,6 +31,9 @@ public:
     int GetChannel() const { return m_channel; }
     // Stores the channel; selectors that drive the engine send their setting.
     virtual void SetChannel(int channel) { m_channel = channel; }
+
+    // Writes or reads the selection; each kind of selector has its own form.
+    virtual void Serialize(Archive& archive) = 0;
 
     const Rect& GetRect() const { return m_rect; }
     void SetRect(const Rect& rect) { m_rect = rect; }

@@ -1,5 +1,9 @@
 #include "model/FloatingText.h"
 
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
 FloatingText::FloatingText(SelObject* owner, const Box& box, std::string key, Style style)
     : SelObject(owner, true), m_key(std::move(key)), m_style(std::move(style)) {
     SetBox(box);
@@ -36,4 +40,20 @@ void FloatingText::SetBox(const Box& box) {
 void FloatingText::MoveTo(int x, int y) {
     const Box box = GetBox();
     SetBox({x, y, box.width, box.height});
+}
+
+void FloatingText::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.WriteText(FileElement(), m_key.c_str(), m_text);
+        return;
+    }
+    if (!archive.IsReading()) {
+        return;
+    }
+    const std::optional<std::string> text = archive.ReadText(FileElement(), m_key.c_str());
+    if (text) {
+        SetText(*text);
+    } else if (TextRequired()) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
 }

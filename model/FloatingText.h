@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "model/Archive.h"
 #include "model/Color.h"
 #include "model/Observer.h"
 #include "model/SelObject.h"
@@ -44,7 +45,15 @@ public:
     // Moves the top-left corner, keeping the size.
     void MoveTo(int x, int y);
 
+    // Writes or reads the text as the attribute named by the key, on the
+    // element the box belongs to. A box whose text the file must hold makes
+    // its absence a read error; the others keep what they have.
+    virtual void Serialize(Archive& archive);
+
 protected:
+    // The file element holding the text, and whether the text must be there.
+    virtual Archive::Cursor FileElement() const = 0;
+    virtual bool TextRequired() const { return false; }
     // The area a pointer hits; subclasses may enlarge it.
     virtual Rect HitRect() const { return m_rect; }
 

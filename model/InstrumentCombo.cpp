@@ -45,3 +45,12 @@ Rect InstrumentCombo::HitRect() const {
 void InstrumentCombo::SendProgram() {
     SoundEngine::Instance().SetTrackProgram(GetChannel(), m_percussion, GetProgram());
 }
+
+void InstrumentCombo::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.WriteInt(Archive::TrackElement, "instr", GetIndex());
+    } else if (archive.IsReading()) {
+        // An index outside the list leaves the selection as it is.
+        SetIndex(archive.ReadIntOr(Archive::TrackElement, "instr", 0), archive.IsLoading());
+    }
+}

@@ -21,6 +21,9 @@ public:
     void SetProgram(int program, bool notify);
     // Sends the current program for the new channel.
     void SetChannel(int channel) override;
+    // "instr" on the track: the selected index. Reading a song (not a
+    // pattern) tells the sound engine.
+    void Serialize(Archive& archive) override;
 
 protected:
     void OnIndexChanged(bool notify) override;

@@ -11,4 +11,7 @@ public:
 
     const char* GetClassName() const override { return "LyricText"; }
     std::unique_ptr<SelObject> Clone() const override;
+
+protected:
+    Archive::Cursor FileElement() const override { return Archive::BarElemElement; }
 };

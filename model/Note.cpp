@@ -3,6 +3,9 @@
 #include "editor/ToolsManager.h"
 #include "model/NoteBar.h"
 #include "model/NoteChord.h"
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 constexpr int kStepsPerWhole = 96;
@@ -204,4 +207,43 @@ int Note::AccidentalFor(int alteration) {
         default:
             return NoAccidental;
     }
+}
+
+void Note::Serialize(Archive& archive) {
+    constexpr Archive::Cursor kElement = Archive::BarElemElement;
+    if (archive.IsStoring()) {
+        archive.NewBarElem();
+        archive.WriteInt(kElement, "noteNum", m_step);
+        archive.WriteText(kElement, "pitch", std::string(1, m_letter));
+        archive.WriteInt(kElement, "octave", m_octave);
+        archive.WriteInt(kElement, "timeValue", m_length);
+        archive.WriteInt(kElement, "sharpFlat", m_accidental);
+        archive.WriteInt(kElement, "dotted", m_dotted ? 1 : 0);
+        if (m_tieMode != NotTied) {
+            archive.WriteInt(kElement, "tieMode", m_tieMode);
+        }
+        if (m_triplet) {
+            archive.WriteInt(kElement, "isTriplet", 1);
+            if (m_tripletLength > 0) {
+                archive.WriteInt(kElement, "tripletLen", m_tripletLength);
+            }
+        }
+        return;
+    }
+    if (!archive.IsReading()) {
+        return;
+    }
+    const std::optional<std::string> pitch = archive.ReadText(kElement, "pitch");
+    if (!pitch || pitch->empty()) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    m_letter = (*pitch)[0];
+    m_step = archive.ReadIntOr(kElement, "noteNum", 0);
+    m_octave = archive.ReadIntOr(kElement, "octave", 0);
+    m_length = archive.ReadIntOr(kElement, "timeValue", 0);
+    m_accidental = archive.ReadIntOr(kElement, "sharpFlat", 0);
+    m_dotted = archive.ReadIntOr(kElement, "dotted", 0) > 0;
+    m_tieMode = archive.ReadIntOr(kElement, "tieMode", NotTied);
+    m_triplet = archive.ReadIntOr(kElement, "isTriplet", 0) == 1;
+    m_tripletLength = m_triplet ? archive.ReadIntOr(kElement, "tripletLen", m_tripletLength) : 0;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string_view>
 
+#include "model/Archive.h"
 #include "model/SelObject.h"
 
 class NoteChord;
@@ -37,6 +38,11 @@ public:
     // Length from a written value: 96 / value (64 / value in a triplet), a
     // whole rest lasting the bar, plus half when dotted.
     void SetLength(int value, bool triplet);
+
+    // Storing appends a bar element with the note's attributes; reading takes
+    // them from the current bar element ("pitch" must be there). The bar
+    // checks that what was read fits it.
+    void Serialize(Archive& archive);
     // The written value 96 / length (64 / length in a triplet); with round,
     // raised to the next of 1, 2, 4, 8, 16, 32. Above 32 unchanged.
     double GetTimeValue(bool round) const;

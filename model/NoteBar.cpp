@@ -8,6 +8,9 @@
 #include "model/DynamicMark.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 constexpr int kStepsPerWhole = 96;
@@ -756,4 +759,130 @@ void NoteBar::RefreshAccidentals(char letter, int octave) {
 bool NoteBar::Holds(const Note* note) const {
     const NoteChord* chord = note != nullptr ? note->GetChord() : nullptr;
     return chord != nullptr && chord->GetParent() == this && GetChordAt(chord->GetStep()) == chord;
+}
+
+void NoteBar::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        Store(archive);
+    } else if (archive.IsReading()) {
+        Load(archive);
+    }
+}
+
+void NoteBar::Store(Archive& archive) {
+    archive.NewBar();
+    for (size_t step = 0; step < m_grid.size(); ++step) {
+        if (!m_grid[step]) {
+            continue;
+        }
+        m_grid[step]->Serialize(archive);
+        if (LyricText* lyric = m_lyrics.At(static_cast<int>(step))) {
+            lyric->Serialize(archive);
+        }
+        const auto mark = m_marks.find(static_cast<int>(step));
+        if (mark != m_marks.end()) {
+            if (const char* name = DynamicMark::NameOf(mark->second)) {
+                archive.WriteText(Archive::BarElemElement, "dyn", name);
+            }
+        }
+    }
+}
+
+void NoteBar::Load(Archive& archive) {
+    if (!archive.Has(Archive::BarElement)) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    const bool lyricsShown = IsLyricShown();
+    ReleaseToolReferences();
+    for (auto& chord : m_grid) {
+        chord.reset();
+    }
+    m_lyrics.Clear();
+    m_marks.clear();
+    for (bool more = archive.Has(Archive::BarElemElement); more; more = archive.NextBarElem()) {
+        LoadElement(archive, lyricsShown);
+    }
+    if (!IsConsistent()) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    // A mark read before its chord was known to be a rest does not stay.
+    std::erase_if(m_marks, [this](const auto& mark) { return GetChordAt(mark.first)->IsRest(); });
+    if (lyricsShown) {
+        m_lyrics.Sync(*this);
+    }
+    PlaceNotes(GetBox());
+}
+
+void NoteBar::LoadElement(Archive& archive, bool lyricsShown) {
+    auto note = std::make_unique<Note>(nullptr, 0, 'C', 5, 4, Note::NoAccidental, false,
+                                       NoteClefCode(), false, 0);
+    note->Serialize(archive);
+    const int step = note->GetStep();
+    const bool fits = step >= 0 && step < GetSteps() && note->GetLength() >= 1 &&
+                      note->GetLength() <= GetSteps() - step &&
+                      (Note::SemitoneOf(note->GetLetter()) >= 0 || note->IsRest()) &&
+                      note->GetAccidental() >= Note::Sharp &&
+                      note->GetAccidental() <= Note::DoubleFlat && note->GetTieMode() >= 0 &&
+                      note->GetTieMode() <= Note::TieEnd && note->GetOctave() >= kLowestOctave &&
+                      note->GetOctave() <= kHighestOctave && note->GetTripletLength() >= 0;
+    if (!fits) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    note->SetClef(NoteClefCode());
+    NormalizeLoadedNote(*note);
+    auto& slot = m_grid[static_cast<size_t>(step)];
+    if (!slot) {
+        slot = std::make_unique<NoteChord>(this);
+    }
+    slot->AddNote(std::move(note));
+    if (lyricsShown) {
+        m_lyrics.Add(*this, step)
+            .SetText(archive.ReadText(Archive::BarElemElement, "lyric").value_or(std::string()));
+    }
+    if (const auto name = archive.ReadText(Archive::BarElemElement, "dyn")) {
+        const int code = DynamicMark::CodeOf(*name);
+        if (code >= 0) {
+            m_marks.erase(step);
+            m_marks.emplace(step, code);
+        }
+    }
+}
+
+bool NoteBar::IsConsistent() const {
+    // Chords must tile the bar; every note of a chord shares its step, length
+    // and triplet flag; triplet chords lie inside a group started by a chord
+    // that records the group's length.
+    int groupEnd = 0;
+    int step = 0;
+    while (step < GetSteps()) {
+        const NoteChord* chord = GetChordAt(step);
+        if (chord == nullptr || chord->GetNoteCount() == 0) {
+            return false;
+        }
+        const Note& first = *chord->First();
+        for (int n = 1; n < chord->GetNoteCount(); ++n) {
+            const Note& other = *chord->GetNote(n);
+            if (other.GetLength() != first.GetLength() || other.IsTriplet() != first.IsTriplet() ||
+                other.IsRest() || first.IsRest()) {
+                return false;
+            }
+        }
+        if (first.IsTriplet() && first.GetTripletLength() > 0) {
+            if (step < groupEnd || first.GetTripletLength() > GetSteps() - step) {
+                return false;
+            }
+            groupEnd = step + first.GetTripletLength();
+        }
+        if (first.IsTriplet() != (step < groupEnd) ||
+            (first.IsTriplet() && step + first.GetLength() > groupEnd)) {
+            return false;
+        }
+        for (int covered = step + 1; covered < step + first.GetLength(); ++covered) {
+            if (GetChordAt(covered) != nullptr) {
+                return false;
+            }
+        }
+        step += first.GetLength();
+    }
+    return step == GetSteps();
 }

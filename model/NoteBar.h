@@ -79,6 +79,10 @@ public:
     // One whole-bar rest. Ties reaching the bar from its neighbours are cut;
     // shown lyrics keep one empty syllable.
     void ClearContent() override;
+    // Each chord's notes in step order, with the step's lyric and first mark
+    // on the step's last element. Reading replaces the content and checks that
+    // the chords cover the bar exactly, with whole triplet groups.
+    void Serialize(Archive& archive) override;
 
     // The key number the note sounds in this bar; -1 for a rest.
     virtual int MidiKeyOf(const Note& note) const = 0;
@@ -169,6 +173,8 @@ protected:
     void PutWholeBarRest();
     // Gives the note its head box from PlaceNote.
     void PlaceHead(Note& note) const;
+    // Lets a bar kind fix the pitch of a note read from a file.
+    virtual void NormalizeLoadedNote(Note& /*note*/) const {}
     // Lets a bar kind fix the pitch of a note being entered.
     virtual void NormalizeEnteredPitch(char& /*letter*/, int& /*octave*/,
                                        int& /*accidental*/) const {}
@@ -177,6 +183,10 @@ protected:
     void ReleaseToolReferences() const;
 
 private:
+    void Store(Archive& archive);
+    void Load(Archive& archive);
+    void LoadElement(Archive& archive, bool lyricsShown);
+    bool IsConsistent() const;
     NoteChord& NewChord(int step);
     Note* AddNewNote(NoteChord& chord, int step, char letter, int octave, int value, int accidental,
                      bool dotted, bool triplet, int groupLength, int length);

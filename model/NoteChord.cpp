@@ -132,3 +132,9 @@ Note* NoteChord::GetLowestNote() const {
         [](const auto& a, const auto& b) { return a->GetBox().y < b->GetBox().y; });
     return found != m_notes.end() ? found->get() : nullptr;
 }
+
+void NoteChord::Serialize(Archive& archive) {
+    for (auto& note : m_notes) {
+        note->Serialize(archive);
+    }
+}

@@ -24,6 +24,8 @@ public:
 
     // Takes ownership and becomes the note's parent.
     Note* AddNote(std::unique_ptr<Note> note);
+    // Stores every note in order.
+    void Serialize(Archive& archive);
     // Deletes the note; false when it is not in this chord.
     bool RemoveNote(const Note* note);
     // The first note becomes a rest; every other note is deleted.

@@ -34,3 +34,9 @@ void PercussionBar::NormalizeEnteredPitch(char& letter, int& octave, int& accide
     octave = 5;
     accidental = Note::NoAccidental;
 }
+
+void PercussionBar::NormalizeLoadedNote(Note& note) const {
+    if (!note.IsRest()) {
+        note.SetPitch(5, 'C');
+    }
+}

@@ -29,4 +29,6 @@ public:
 
 protected:
     void NormalizeEnteredPitch(char& letter, int& octave, int& accidental) const override;
+    // Whatever pitch a file gives a drum note, it sits on the one line.
+    void NormalizeLoadedNote(Note& note) const override;
 };

@@ -1,8 +1,14 @@
 #include "model/Song.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <optional>
 
 #include "editor/ToolsManager.h"
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 #include "playback/SoundEngine.h"
 
 namespace {
@@ -287,4 +293,143 @@ bool Song::AppendTrack(std::unique_ptr<Track> track) {
     m_tracks[static_cast<size_t>(m_numTracks)] = std::move(track);
     ++m_numTracks;
     return true;
+}
+
+namespace {
+
+[[noreturn]] void ThrowReadError() {
+    throw IOException(StringTable::Get(ids::kReadFileError));
+}
+
+// "n|d" with the limits a bar can hold: a positive number of steps that the
+// beats divide, and a grid of sane size.
+std::optional<Song::TimeSignature> ParseTimeSignature(const std::string& text) {
+    int numerator = 0;
+    int denominator = 0;
+    const char* end = text.data() + text.size();
+    const auto first = std::from_chars(text.data(), end, numerator);
+    if (first.ec != std::errc() || first.ptr == end || *first.ptr != '|') {
+        return std::nullopt;
+    }
+    const auto second = std::from_chars(first.ptr + 1, end, denominator);
+    if (second.ec != std::errc()) {
+        return std::nullopt;
+    }
+    const bool powerOfTwo =
+        denominator > 0 && denominator <= 32 && (denominator & (denominator - 1)) == 0;
+    if (numerator < 1 || numerator > 32 || !powerOfTwo) {
+        return std::nullopt;
+    }
+    const int steps = numerator * 96 / denominator;
+    const int beats = denominator == 8 ? numerator / 3 : numerator;
+    if (steps < 1 || beats < 1 || steps % beats != 0) {
+        return std::nullopt;
+    }
+    return Song::TimeSignature{numerator, denominator};
+}
+
+}  // namespace
+
+void Song::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        Store(archive);
+    } else if (archive.IsReading()) {
+        Load(archive);
+    }
+}
+
+void Song::Store(Archive& archive) {
+    constexpr Archive::Cursor kRoot = Archive::RootElement;
+    archive.CreateRoot();
+    m_title->Serialize(archive);
+    m_author->Serialize(archive);
+    m_tempo = SoundEngine::Instance().GetTempo();
+    archive.WriteInt(kRoot, "keySignature", m_keySignature);
+    archive.WriteText(
+        kRoot, "timeSignature",
+        std::to_string(m_timeSignature[0]) + "|" + std::to_string(m_timeSignature[1]));
+    archive.WriteInt(kRoot, "tempo", m_tempo);
+    archive.WriteInt(kRoot, "numOfTracksCreated", m_numTracks);
+    archive.WriteInt(kRoot, "numOfBars", m_numBars);
+    if (m_numTracks > 0) {
+        archive.WriteInt(kRoot, "numOfBarsPerLine", Track::GetBarsPerLine());
+    }
+    archive.WriteText(kRoot, "progVersion", "1");
+    archive.WriteText(kRoot, "arcVersion", "1");
+    archive.WriteText(kRoot, "ppqn", "24");
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        m_tracks[static_cast<size_t>(slot)]->Serialize(archive);
+    }
+    for (const auto& text : m_userTexts) {
+        text->Serialize(archive);
+    }
+}
+
+void Song::Load(Archive& archive) {
+    constexpr Archive::Cursor kRoot = Archive::RootElement;
+    m_title->Serialize(archive);
+    m_author->Serialize(archive);
+    m_keySignature = archive.ReadIntOr(kRoot, "keySignature", 0);
+    const auto timeSignature =
+        ParseTimeSignature(archive.ReadText(kRoot, "timeSignature").value_or(""));
+    if (m_keySignature < -6 || m_keySignature > 6 || !timeSignature) {
+        ThrowReadError();
+    }
+    SetTimeSignature(*timeSignature);
+    // The transport panel offers 20 to 208; a tempo outside (or none) would
+    // stall or race playback, so it is brought into that range.
+    m_tempo = std::clamp(archive.ReadIntOr(kRoot, "tempo", 0), 20, 208);
+    if (archive.IsLoading()) {
+        SoundEngine& engine = SoundEngine::Instance();
+        engine.SetKeySignature(m_keySignature);
+        engine.SetTimeSignature(timeSignature->numerator, timeSignature->denominator);
+        engine.SetTempo(m_tempo, true);
+    }
+    const int numTracks = archive.ReadIntOr(kRoot, "numOfTracksCreated", 0);
+    m_numBars = archive.ReadIntOr(kRoot, "numOfBars", 0);
+    const int barsPerLine = archive.ReadIntOr(kRoot, "numOfBarsPerLine", 2);
+    if (numTracks < 0 || numTracks > kMaxTracks || m_numBars < 0 || m_numBars > kMaxBars ||
+        (numTracks > 0 && m_numBars < 1)) {
+        ThrowReadError();
+    }
+    LoadTracks(archive, numTracks);
+    if (archive.IsLoading() && barsPerLine >= 1 && barsPerLine <= 4) {
+        Track::SetBarsPerLine(barsPerLine);
+    }
+    for (bool more = archive.FirstUserText(); more; more = archive.NextUserText()) {
+        auto text = std::make_unique<UserText>(this, 0, 0);
+        text->Serialize(archive);
+        m_userTexts.push_back(std::move(text));
+    }
+    Relayout();
+}
+
+void Song::LoadTracks(Archive& archive, int count) {
+    for (int slot = 0; slot < count; ++slot) {
+        if (!archive.Has(Archive::TrackElement)) {
+            ThrowReadError();
+        }
+        auto track = std::make_unique<Track>(TrackInfo{slot, m_numBars, UntypedTrack, this});
+        m_tracks[static_cast<size_t>(slot)] = std::move(track);
+        m_numTracks = slot + 1;
+        m_tracks[static_cast<size_t>(slot)]->Serialize(archive);
+        if (slot + 1 < count) {
+            archive.NextTrack();
+        }
+    }
+    if (!HasValidTrackSet()) {
+        ThrowReadError();
+    }
+}
+
+bool Song::HasValidTrackSet() const {
+    // What the editor can build: one accompaniment track at most, and only on
+    // top; at most 9 pitched and 16 other tracks.
+    for (int slot = 1; slot < m_numTracks; ++slot) {
+        if (m_tracks[static_cast<size_t>(slot)]->IsAccompaniment()) {
+            return false;
+        }
+    }
+    return CountPitchedTracks() <= kMaxPitchedTracks &&
+           CountNonAccompanimentTracks() <= kMaxNonAccompanimentTracks;
 }

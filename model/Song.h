@@ -95,9 +95,22 @@ public:
     // Places a track read from a file in the next slot; false when full.
     bool AppendTrack(std::unique_ptr<Track> track);
 
+    // Writes the whole song, or reads it into this new, empty song. Reading a
+    // song (not a pattern) also gives the sound engine its key, time signature
+    // and tempo and sets the bars per line. A file that does not fit the
+    // program's limits throws IOException("Read file error") and leaves a
+    // song the caller must discard.
+    void Serialize(Archive& archive);
+
+    static constexpr int kMaxBars = 64;
+
     const Box& GetBox() const { return m_box; }
 
 private:
+    void Store(Archive& archive);
+    void Load(Archive& archive);
+    void LoadTracks(Archive& archive, int count);
+    bool HasValidTrackSet() const;
     int AddNoteTrack(int trackType);
     std::unique_ptr<Track> MakeTrack(int trackType);
 

@@ -9,4 +9,8 @@ public:
 
     const char* GetClassName() const override { return "SongText"; }
     std::unique_ptr<SelObject> Clone() const override;
+
+protected:
+    Archive::Cursor FileElement() const override { return Archive::RootElement; }
+    bool TextRequired() const override { return true; }
 };

@@ -4,7 +4,10 @@
 #include <string_view>
 
 #include "platform/DirectoryListing.h"
+#include "platform/Exception.h"
 #include "platform/ProgramPaths.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 #include "playback/SoundEngine.h"
 
 StyleCombo::StyleCombo(SelObject* track, int trackNum) : FloatingCombo(track, trackNum) {
@@ -52,4 +55,19 @@ std::vector<std::string> StyleCombo::StyleNamesFor(const std::vector<std::string
         names.emplace_back(kNoStyle);
     }
     return names;
+}
+
+void StyleCombo::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.WriteText(Archive::TrackElement, "instr", GetStyleName());
+        return;
+    }
+    if (!archive.IsReading()) {
+        return;
+    }
+    const std::optional<std::string> name = archive.ReadText(Archive::TrackElement, "instr");
+    if (!name) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    SelectText(*name, archive.IsLoading());
 }

@@ -28,6 +28,9 @@ public:
                                                   int numerator, int denominator);
     // The displayed style name; empty while the list is empty.
     std::string GetStyleName() const { return CurrentText(); }
+    // "instr" on the track: the style's name, which the file must hold. A
+    // name that is not in the list leaves the selection as it is.
+    void Serialize(Archive& archive) override;
 
 protected:
     void OnIndexChanged(bool notify) override;

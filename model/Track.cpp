@@ -9,6 +9,9 @@
 #include "model/PercussionBar.h"
 #include "model/StyleCombo.h"
 #include "model/TieChain.h"
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 constexpr int kTrackX = 25;
@@ -205,7 +208,9 @@ void Track::BuildChildren() {
         m_bars.push_back(MakeBar(i));
     }
     if (IsAccompaniment()) {
-        m_selector = std::make_unique<StyleCombo>(this, m_trackNum);
+        auto styles = std::make_unique<StyleCombo>(this, m_trackNum);
+        styles->FillStyleList();
+        m_selector = std::move(styles);
     } else {
         m_selector = std::make_unique<InstrumentCombo>(this, m_trackNum, IsPercussion());
     }
@@ -395,4 +400,36 @@ NoteBar* Track::HoldingBar(const Note& note) const {
                    bar->GetChordAt(note.GetStep()) == note.GetChord()
                ? bar
                : nullptr;
+}
+
+void Track::Serialize(Archive& archive) {
+    constexpr Archive::Cursor kElement = Archive::TrackElement;
+    if (archive.IsStoring()) {
+        archive.NewTrack();
+        archive.WriteInt(kElement, "trackNum", m_trackNum);
+        archive.WriteInt(kElement, "trackType", m_trackType);
+        archive.WriteInt(kElement, "muted", m_muted ? 1 : 0);
+        archive.WriteInt(kElement, "lyric", !IsAccompaniment() && IsLyricShown() ? 1 : 0);
+    } else if (archive.IsReading()) {
+        const int type = archive.ReadIntOr(kElement, "trackType", TrebleTrack);
+        if (type < TrebleTrack || type > AccompanimentTrack) {
+            throw IOException(StringTable::Get(ids::kReadFileError));
+        }
+        m_muted = archive.ReadIntOr(kElement, "muted", 0) > 0;
+        SetTrackTypeAndBuild(type);
+        if (archive.ReadIntOr(kElement, "lyric", 0) > 0) {
+            ShowLyrics();
+        }
+    } else {
+        return;
+    }
+    m_selector->Serialize(archive);
+    m_slider->Serialize(archive);
+    m_title->Serialize(archive);
+    for (size_t i = 0; i < m_bars.size(); ++i) {
+        m_bars[i]->Serialize(archive);
+        if (archive.IsReading() && i + 1 < m_bars.size() && !archive.NextBar()) {
+            throw IOException(StringTable::Get(ids::kReadFileError));
+        }
+    }
 }

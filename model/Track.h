@@ -53,6 +53,12 @@ public:
     // track read from a file learns its type.
     void SetTrackTypeAndBuild(int trackType);
 
+    // Writes the track as a "Track" element with its bars, or reads the
+    // current one: type, mute, lyric line, instrument or style, volume, title
+    // and every bar. A track of unknown type or with missing bars throws
+    // IOException.
+    void Serialize(Archive& archive);
+
     Bar* GetBar(int index) const;
     int GetNumBars() const { return m_numBars; }
     void SetNumBars(int numBars) { m_numBars = numBars; }

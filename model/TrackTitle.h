@@ -9,4 +9,7 @@ public:
 
     const char* GetClassName() const override { return "TrackTitle"; }
     std::unique_ptr<SelObject> Clone() const override;
+
+protected:
+    Archive::Cursor FileElement() const override { return Archive::TrackElement; }
 };

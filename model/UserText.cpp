@@ -22,3 +22,19 @@ Rect UserText::HitRect() const {
     const Rect& r = GetRect();
     return {r.left - 15, r.top - 15, r.right + 15, r.bottom + 15};
 }
+
+void UserText::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.NewUserText();
+        FloatingText::Serialize(archive);
+        archive.WriteInt(Archive::UserTextElement, "x", GetRect().left);
+        archive.WriteInt(Archive::UserTextElement, "y", GetRect().top);
+        return;
+    }
+    if (!archive.IsReading()) {
+        return;
+    }
+    FloatingText::Serialize(archive);
+    MoveTo(archive.ReadIntOr(Archive::UserTextElement, "x", GetRect().left),
+           archive.ReadIntOr(Archive::UserTextElement, "y", GetRect().top));
+}

@@ -12,8 +12,12 @@ public:
 
     const char* GetClassName() const override { return "UserText"; }
     std::unique_ptr<SelObject> Clone() const override;
+    // Also stores and reads the box's position as "x" and "y".
+    void Serialize(Archive& archive) override;
 
 protected:
+    Archive::Cursor FileElement() const override { return Archive::UserTextElement; }
+    bool TextRequired() const override { return true; }
     // Easier to catch: the text rectangle enlarged by 15 on every side.
     Rect HitRect() const override;
 };

@@ -27,3 +27,12 @@ void VolumeSlider::SetChannel(int channel) {
     m_channel = channel;
     SoundEngine::Instance().SetTrackVolume(m_channel, m_value);
 }
+
+void VolumeSlider::Serialize(Archive& archive) {
+    if (archive.IsStoring()) {
+        archive.WriteInt(Archive::TrackElement, "vol", m_value);
+    } else if (archive.IsReading()) {
+        SetValue(archive.ReadIntOr(Archive::TrackElement, "vol", kDefaultValue),
+                 archive.IsLoading());
+    }
+}

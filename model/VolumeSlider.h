@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Archive.h"
 #include "model/SelObject.h"
 
 // A track's volume, 0 to 100 percent, drawn as a slider on the score. The
@@ -22,6 +23,10 @@ public:
     int GetChannel() const { return m_channel; }
     // Stores the channel and sends the current volume for it.
     void SetChannel(int channel);
+    // "vol" on the track: absent reads as 100, anything above 100 as 100.
+    // Reading a song (not a pattern) tells the sound engine.
+    void Serialize(Archive& archive);
+
     bool IsChanged() const { return m_changed; }
     void SetChanged(bool changed) { m_changed = changed; }
 
