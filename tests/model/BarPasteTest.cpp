@@ -110,18 +110,4 @@ TEST_F(BarPasteTest, AShorterSourceLeavesRestsAtTheEnd) {
     EXPECT_EQ(GridViolation(bar), "");
 }
 
-TEST_F(BarPasteTest, ClonesCarryTheirContentAndObservers) {
-    auto song = MakeSong(4, 4);
-    MelodicBar& bar = Treble(*song);
-    Put(bar, 0, "C5", 4);
-    bar.ShowLyrics();
-    bar.AddMark(0, 9);
-    const auto clone = bar.Clone();
-    const auto& copy = static_cast<const MelodicBar&>(*clone);
-    EXPECT_EQ(SongEquality(true).BarDifference(bar, copy, "bar"), "");
-    EXPECT_EQ(copy.GetChordAt(0)->GetParent(), &copy);
-    EXPECT_EQ(copy.GetLyrics().at(0)->GetParent(), &copy);
-    EXPECT_TRUE(copy.IsBass() == bar.IsBass());
-}
-
 }  // namespace

@@ -11,7 +11,6 @@
 #include "model/PercussionBar.h"
 #include "model/Song.h"
 #include "support/EngineReset.h"
-#include "support/SongEquality.h"
 
 // Songs, grid descriptions and invariant checks shared by the note-bar tests.
 namespace notebar_test {
@@ -177,18 +176,9 @@ inline std::string TrackDifference(const Track& a, const Track& b) {
         return "bar count or staff height";
     }
     for (int i = 0; i < a.GetNumBars(); ++i) {
-        const auto* x = dynamic_cast<const NoteBar*>(a.GetBar(i));
-        const auto* y = dynamic_cast<const NoteBar*>(b.GetBar(i));
-        if ((x == nullptr) != (y == nullptr)) {
-            return "bar kind";
-        }
-        if (x != nullptr) {
-            if (std::string diff = BarContentDifference(*x, *y); !diff.empty()) {
-                return diff;
-            }
-        } else if (std::string diff =
-                       SongEquality(true).BarDifference(*a.GetBar(i), *b.GetBar(i), "bar");
-                   !diff.empty()) {
+        const std::string diff = BarContentDifference(static_cast<const NoteBar&>(*a.GetBar(i)),
+                                                      static_cast<const NoteBar&>(*b.GetBar(i)));
+        if (!diff.empty()) {
             return diff;
         }
     }

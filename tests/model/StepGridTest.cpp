@@ -4,7 +4,6 @@
 #include "editor/ToolsManager.h"
 #include "model/DynamicMark.h"
 #include "model/NoteBar.h"
-#include "model/RestPlan.h"
 #include "support/RecordingObserver.h"
 
 using namespace notebar_test;
@@ -412,28 +411,6 @@ TEST_F(StepGridTest, ATrackShowsLyricsOnEveryBarAndMakesRoomForThem) {
     EXPECT_EQ(treble.GetStaffHeight(), 200);
     EXPECT_FALSE(treble.IsLyricShown());
     EXPECT_TRUE(static_cast<const NoteBar&>(*treble.GetBar(2)).GetLyrics().empty());
-}
-
-TEST_F(StepGridTest, RestPlansCoverExactlyWhatTheyCanWrite) {
-    const RestPlan common(96, 4, 24, false);
-    EXPECT_EQ(common.Plan(0, 96, 0), (std::vector<RestPlan::Rest>{{0, 1, 96}}));
-    EXPECT_EQ(common.Plan(6, 42, 0),
-              (std::vector<RestPlan::Rest>{{6, 16, 6}, {12, 8, 12}, {24, 4, 24}}));
-    EXPECT_EQ(common.Plan(0, 48, 16),
-              (std::vector<RestPlan::Rest>{{0, 4, 16}, {16, 4, 16}, {32, 4, 16}}))
-        << "one rest per member, across the beat";
-    EXPECT_TRUE(common.Covers(12, 84, 0));
-    EXPECT_FALSE(common.Covers(4, 20, 0));
-    EXPECT_TRUE(common.Plan(0, 0, 0).empty());
-
-    const RestPlan sixEight(72, 2, 36, true);
-    EXPECT_EQ(sixEight.Plan(0, 72, 0), (std::vector<RestPlan::Rest>{{0, 1, 72}}));
-    EXPECT_EQ(sixEight.Plan(12, 60, 0),
-              (std::vector<RestPlan::Rest>{{12, 8, 12}, {24, 8, 12}, {36, 4, 24}, {60, 8, 12}}));
-
-    const RestPlan odd(36, 0, 0, false);
-    EXPECT_EQ(odd.NumBeats(), 1) << "a time signature without beats is one beat";
-    EXPECT_EQ(odd.StepsPerBeat(), 36);
 }
 
 }  // namespace
