@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/MelodicBar.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -188,4 +189,63 @@ void ChordBar::Serialize(Archive& archive) {
         AdoptBox(std::move(box), step);
     }
     PlaceNotes(GetBox());
+}
+
+int ChordBar::PatternIndex(int quality, int subStyle) {
+    static constexpr int kTable[3][6] = {
+        {0, 2, 4, 6, 8, 0}, {1, 3, 5, 7, 9, 0}, {10, 11, 12, 13, 14, 0}};
+    if (quality < 0 || quality > 2 || subStyle < 0 || subStyle > ChordCombo::NoSubStyle) {
+        return 0;
+    }
+    return kTable[quality][subStyle];
+}
+
+void ChordBar::FillAccompaniment(const PatternRows& rows, const std::vector<Bar*>& outputBars,
+                                 const ChordCombo*& lastStyled) const {
+    if (rows.empty()) {
+        return;
+    }
+    const int stepsPerBeat = GetSteps() / m_beats;
+    for (size_t t = 0; t < outputBars.size(); ++t) {
+        for (int beat = 0; beat < m_beats; ++beat) {
+            const ChordCombo* box = GetBoxAt(beat * stepsPerBeat);
+            if (GetIndex() == 0 && beat == 0) {
+                lastStyled = box;
+            }
+            if (box == nullptr || ChordCombo::IsNoChordIndex(box->GetIndex())) {
+                continue;
+            }
+            const std::string name = box->CurrentText();
+            int subStyle = box->GetSubStyle();
+            if (subStyle == ChordCombo::NoSubStyle) {
+                subStyle =
+                    lastStyled != nullptr ? lastStyled->GetSubStyle() : ChordCombo::NoSubStyle;
+            } else {
+                lastStyled = box;
+            }
+            size_t row = static_cast<size_t>(PatternIndex(ChordCombo::QualityOf(name), subStyle));
+            if (row >= rows.size()) {
+                row = 0;
+            }
+            if (t >= rows[row].size() || rows[row][t] == nullptr || outputBars[t] == nullptr) {
+                continue;
+            }
+            PlayPattern(*rows[row][t], ChordCombo::RootOffsetOf(name), beat, *outputBars[t]);
+        }
+    }
+}
+
+void ChordBar::PlayPattern(const Bar& pattern, int rootOffset, int beat, Bar& output) {
+    const auto* melodic = dynamic_cast<const MelodicBar*>(&pattern);
+    if (melodic == nullptr) {
+        // Drum patterns are copied whole from the bar's start at every chord.
+        output.PasteFrom(pattern, 0);
+        return;
+    }
+    // A bar of the pattern's own track, so the pattern file's key signature
+    // spells the transposed notes.
+    MelodicBar moved(melodic->GetTrack(), 0, Box{}, melodic->IsBass());
+    moved.PasteFrom(pattern, 0);
+    moved.TransposeSemitones(rootOffset, 0, moved.GetSteps() - 1);
+    output.PasteFrom(moved, beat);
 }

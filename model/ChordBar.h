@@ -36,6 +36,19 @@ public:
     void Serialize(Archive& archive) override;
     void Update(Subject* subject, int aspect) override;
 
+    // The variations of an accompaniment style: row p holds bar p of every
+    // pattern track (p = 0 ... 14).
+    using PatternRows = std::vector<std::vector<const Bar*>>;
+    // Fills this bar's output bars (one per pattern track) from the chords of
+    // its beats: every chord restarts its variation's pattern, moved to the
+    // chord's root on melodic tracks and copied whole on drum tracks. The last
+    // box with a sub-style is shared by every bar of one generation.
+    void FillAccompaniment(const PatternRows& rows, const std::vector<Bar*>& outputBars,
+                           const ChordCombo*& lastStyled) const;
+    // Which variation a chord of the quality (0 major, 1 minor, 2 seventh)
+    // plays with the sub-style.
+    static int PatternIndex(int quality, int subStyle);
+
     int GetNumBeats() const { return m_beats; }
     // The box of the beat starting at the step, or null.
     ChordCombo* GetBoxAt(int step) const;
@@ -46,6 +59,8 @@ public:
     void AdoptBox(std::unique_ptr<ChordCombo> box, int step);
 
 private:
+    static void PlayPattern(const Bar& pattern, int rootOffset, int beat, Bar& output);
+
     int m_beats;
     std::vector<std::unique_ptr<ChordCombo>> m_boxes;
 };

@@ -91,6 +91,11 @@ public:
 
     // Tracks generated from the accompaniment style; owned.
     std::vector<std::unique_ptr<Track>>& GeneratedAccompaniment() { return m_accompaniment; }
+    const std::vector<std::unique_ptr<Track>>& GeneratedAccompaniment() const {
+        return m_accompaniment;
+    }
+    // Deletes the generated tracks.
+    void FreeAccompaniment() { m_accompaniment.clear(); }
 
     // Places a track read from a file in the next slot; false when full.
     bool AppendTrack(std::unique_ptr<Track> track);

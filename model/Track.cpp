@@ -7,6 +7,7 @@
 #include "model/InstrumentCombo.h"
 #include "model/MelodicBar.h"
 #include "model/PercussionBar.h"
+#include "model/Song.h"
 #include "model/StyleCombo.h"
 #include "model/TieChain.h"
 #include "platform/Exception.h"
@@ -432,4 +433,40 @@ void Track::Serialize(Archive& archive) {
             throw IOException(StringTable::Get(ids::kReadFileError));
         }
     }
+}
+
+std::vector<std::unique_ptr<Track>> Track::GenerateAccompaniment(
+    const std::vector<const Track*>& patternTracks) {
+    std::vector<std::unique_ptr<Track>> outputs;
+    if (!IsAccompaniment() || patternTracks.empty()) {
+        return outputs;
+    }
+    const size_t count = std::min<size_t>(patternTracks.size(), Song::kMaxTracks);
+    for (size_t i = 0; i < count; ++i) {
+        const Track& pattern = *patternTracks[i];
+        auto output =
+            std::make_unique<Track>(TrackInfo{kFirstExpansionTrack + static_cast<int>(i), m_numBars,
+                                              pattern.GetTrackType(), GetParent()});
+        output->SetProgram(pattern.GetMidiProgNum());
+        output->SetTitle(pattern.GetTitle());
+        output->SetVolume(pattern.GetVolume());
+        outputs.push_back(std::move(output));
+    }
+    ChordBar::PatternRows rows;
+    for (int p = 0; p < kMaxPatternRows && patternTracks[0]->GetBar(p) != nullptr; ++p) {
+        std::vector<const Bar*> row;
+        for (size_t i = 0; i < count; ++i) {
+            row.push_back(patternTracks[i]->GetBar(p));
+        }
+        rows.push_back(std::move(row));
+    }
+    const ChordCombo* lastStyled = nullptr;
+    for (int b = 0; b < m_numBars; ++b) {
+        std::vector<Bar*> outputBars;
+        for (auto& output : outputs) {
+            outputBars.push_back(output->GetBar(b));
+        }
+        static_cast<const ChordBar*>(GetBar(b))->FillAccompaniment(rows, outputBars, lastStyled);
+    }
+    return outputs;
 }

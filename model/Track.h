@@ -59,6 +59,14 @@ public:
     // IOException.
     void Serialize(Archive& archive);
 
+    // Accompaniment tracks only: one output track per pattern track (numbered
+    // from 24, with the pattern track's type, instrument, name and volume),
+    // filled bar by bar from this track's chords. Any other track makes none.
+    std::vector<std::unique_ptr<Track>> GenerateAccompaniment(
+        const std::vector<const Track*>& patternTracks);
+    static constexpr int kFirstExpansionTrack = 24;
+    static constexpr int kMaxPatternRows = 15;
+
     Bar* GetBar(int index) const;
     int GetNumBars() const { return m_numBars; }
     void SetNumBars(int numBars) { m_numBars = numBars; }
