@@ -10,6 +10,9 @@ packages=(
     # MIDI output: the built-in synthesizer, its General MIDI SoundFonts
     # (FluidR3_GM preferred, TimGM6mb the small fallback) and ALSA ports.
     libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont librtmidi-dev
+    # Checking exported MIDI files: an independent reader (used with
+    # /usr/bin/python3) and a player that renders them to audio.
+    python3-mido fluidsynth
 )
 
 missing=()
