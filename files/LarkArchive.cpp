@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "files/MidiFile.h"
 #include "platform/Exception.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Prompt.h"
@@ -82,6 +83,8 @@ LarkArchive::~LarkArchive() {
 
 void LarkArchive::Open(const std::string& fileName, Mode mode) {
     FreeDocument();
+    m_midiFile.reset();
+    m_currentMidiTrack = nullptr;
     m_mode = mode;
     m_fileName = mode == LoadPattern ? PatternPath(fileName) : fileName;
     switch (mode) {
@@ -89,6 +92,8 @@ void LarkArchive::Open(const std::string& fileName, Mode mode) {
             m_document = xmlNewDoc(X("1.0"));
             break;
         case ExportMidi:
+            m_midiFile = std::make_unique<MidiFile>();
+            m_accompanimentVolume = 100;
             break;
         case Load:
         case LoadPattern:
@@ -137,7 +142,20 @@ void LarkArchive::Close() {
     if (m_mode == Store && m_document != nullptr) {
         Save();
     }
+    if (m_mode == ExportMidi && m_midiFile) {
+        WriteMidiFile();
+    }
     FreeDocument();
+}
+
+void LarkArchive::WriteMidiFile() {
+    // The file object goes whether or not the write succeeds; a second Close
+    // has nothing left to write.
+    const std::unique_ptr<MidiFile> file = std::move(m_midiFile);
+    m_currentMidiTrack = nullptr;
+    if (file->Write(m_fileName) != 0) {
+        Throw(ids::kWriteFileError);
+    }
 }
 
 void LarkArchive::Save() {

@@ -2,11 +2,14 @@
 
 #include <libxml/tree.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/Archive.h"
 
+class MidiFile;
+class MidiTrack;
 class Prompt;
 
 // The song file: an XML document read and written with libxml2, and the
@@ -14,7 +17,8 @@ class Prompt;
 // serves one operation: Open, one Serialize, Close. Saving writes to a
 // temporary file beside the target and renames it over the target only
 // after the whole document was written, so a failed save leaves the old
-// file as it was.
+// file as it was. In ExportMidi mode it holds the MIDI file being built
+// instead of a document; the exporter fills it and Close writes it.
 class LarkArchive : public Archive {
 public:
     // The prompt answers the question asked for files of a newer layout; without
@@ -29,8 +33,8 @@ public:
     // IOException with "File do not exists", "Read file error" or "File
     // format is new and user aborted".
     void Open(const std::string& fileName, Mode mode);
-    // Store: writes the file ("Write file error" when that fails). The others
-    // free the document.
+    // Store and ExportMidi: write the file ("Write file error" when that
+    // fails, the target left as it was). The others free the document.
     void Close();
 
     const std::string& FileName() const { return m_fileName; }
@@ -51,6 +55,16 @@ public:
     bool FirstUserText() override;
     bool NextUserText() override;
 
+    // ExportMidi only: the file being built (null in other modes), the track
+    // that the track being exported fills, and the accompaniment track's
+    // volume in percent, which scales the tracks expanded from it (100 after
+    // Open).
+    MidiFile* GetMidiFile() const { return m_midiFile.get(); }
+    MidiTrack* CurrentMidiTrack() const { return m_currentMidiTrack; }
+    void SetCurrentMidiTrack(MidiTrack* track) { m_currentMidiTrack = track; }
+    int AccompanimentVolume() const { return m_accompanimentVolume; }
+    void SetAccompanimentVolume(int percent) { m_accompanimentVolume = percent; }
+
     // The path of the pattern file named, in the Pattern folder beside the program.
     static std::string PatternPath(const std::string& fileName);
 
@@ -58,6 +72,7 @@ private:
     void OpenForReading(const std::string& path);
     bool AcceptsVersion() const;
     void Save();
+    void WriteMidiFile();
     xmlNodePtr Element(Cursor cursor) const;
     xmlNodePtr AppendChild(xmlNodePtr parent, const char* name);
     void FreeDocument();
@@ -71,4 +86,7 @@ private:
     xmlNodePtr m_bar = nullptr;
     xmlNodePtr m_barElem = nullptr;
     xmlNodePtr m_userText = nullptr;
+    std::unique_ptr<MidiFile> m_midiFile;
+    MidiTrack* m_currentMidiTrack = nullptr;
+    int m_accompanimentVolume = 100;
 };
