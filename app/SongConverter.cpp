@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "files/MidiExporter.h"
 #include "files/SongFiles.h"
 #include "model/Song.h"
 #include "platform/Exception.h"
@@ -23,7 +24,8 @@ std::string LowerExtension(const std::string& path) {
 
 int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     const std::string extension = LowerExtension(line.output);
-    if (extension != ".qs") {
+    const bool midi = extension == ".mid" || extension == ".midi";
+    if (extension != ".qs" && !midi) {
         errors << "quillsong: cannot write '" << line.output << "': unknown format '" << extension
                << "'\n";
         return 2;
@@ -31,7 +33,11 @@ int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     try {
         FixedPrompt prompt(line.force ? Prompt::Yes : Prompt::No);
         auto song = SongFiles::Load(line.input, &prompt);
-        SongFiles::Save(*song, line.output);
+        if (midi) {
+            MidiExporter::WriteFile(*song, line.output);
+        } else {
+            SongFiles::Save(*song, line.output);
+        }
     } catch (const Exception& e) {
         errors << e.what() << "\n";
         return 1;
