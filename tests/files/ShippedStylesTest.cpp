@@ -6,7 +6,6 @@
 #include <iterator>
 #include <map>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 #include <unistd.h>
