@@ -5,44 +5,13 @@
 
 #include "model/NoteBar.h"
 #include "model/Track.h"
-#include "support/LargestSong.h"
+#include "support/DenseSong.h"
 
 // The key number of every note of the densest song a user can make: the
 // accompaniment track and 16 note tracks (9 treble, 7 percussion), 64 bars of
 // 4/4, every bar of every note track filled with sixteenths. Playback and MIDI
 // export ask this for each note they send.
 namespace {
-
-constexpr int kSixteenth = 6;
-
-// Fills the song with sixteenths walking up the scale, every fourth one
-// written sharp so the walks through the bar meet accidentals; with tied,
-// each pair of equal notes is tied, which sends half the notes back along
-// their tie.
-std::unique_ptr<Song> DenseSong(bool tied) {
-    auto song = BuildLargestSong();
-    for (int slot = 0; slot < song->GetNumTracks(); ++slot) {
-        Track& track = *song->GetTrack(slot);
-        for (int b = 0; b < track.GetNumBars(); ++b) {
-            auto* bar = dynamic_cast<NoteBar*>(track.GetBar(b));
-            if (bar == nullptr) {
-                continue;
-            }
-            for (int step = 0; step < bar->GetSteps(); step += kSixteenth) {
-                const int i = step / kSixteenth;
-                const char letter = "CDEFGAB"[((tied ? i / 2 : i) + b) % 7];
-                const int accidental = i % 4 == 0 ? Note::Sharp : Note::NoAccidental;
-                bar->InsertNote(step, letter, 5, accidental, 16, false, false);
-            }
-            if (tied) {
-                for (int step = 0; step < bar->GetSteps(); step += 2 * kSixteenth) {
-                    track.AddTie(bar->GetChordAt(step)->First());
-                }
-            }
-        }
-    }
-    return song;
-}
 
 std::vector<const Note*> NotesOf(const Song& song) {
     std::vector<const Note*> notes;
@@ -62,7 +31,7 @@ std::vector<const Note*> NotesOf(const Song& song) {
 }
 
 void RunMidiKeys(benchmark::State& state, bool tied) {
-    const auto song = DenseSong(tied);
+    const auto song = BuildDenseSong(false, tied);
     const std::vector<const Note*> notes = NotesOf(*song);
     for (auto _ : state) {
         long sum = 0;

@@ -225,3 +225,26 @@ void ToolsManager::SortBarSelection() {
         m_selection.begin(), m_selection.end(),
         [](const SelObject* a, const SelObject* b) { return BarPosition(a) < BarPosition(b); });
 }
+
+namespace {
+
+bool IsWithin(const SelObject* object, const SelObject* container) {
+    for (const SelObject* p = object; p != nullptr; p = p->GetParent()) {
+        if (p == container) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void ToolsManager::ForgetInside(const SelObject* container) {
+    const bool referenced =
+        IsWithin(m_hover, container) || IsWithin(m_previousHover, container) ||
+        std::any_of(m_selection.begin(), m_selection.end(),
+                    [container](const SelObject* object) { return IsWithin(object, container); });
+    if (referenced) {
+        ClearSelection(false);
+    }
+}

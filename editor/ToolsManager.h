@@ -63,6 +63,10 @@ public:
     void Deselect(SelObject* object);
     bool Contains(const SelObject* object) const;
     void ClearSelection(bool notify);
+    // Before the object and what it owns are deleted: when the selection or
+    // the hovered objects point into it, the selection is cleared (without
+    // notification).
+    void ForgetInside(const SelObject* container);
     const std::vector<SelObject*>& Selection() const { return m_selection; }
     bool SelectionIsBarBlock() const;
     // (tracks, bars) of the selected block; (0, 0) when it is not one.

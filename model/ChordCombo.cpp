@@ -25,9 +25,12 @@ constexpr std::array<const char*, ChordCombo::kNumItems> kFlatNames = {
 constexpr int kFirstSeventh = 26;
 constexpr int kSeventhQuality = 2;
 
-std::vector<std::string> NamesFor(bool sharps) {
-    const auto& names = sharps ? kSharpNames : kFlatNames;
-    return {names.begin(), names.end()};
+std::shared_ptr<const std::vector<std::string>> NamesFor(bool sharps) {
+    static const auto sharpNames =
+        std::make_shared<const std::vector<std::string>>(kSharpNames.begin(), kSharpNames.end());
+    static const auto flatNames =
+        std::make_shared<const std::vector<std::string>>(kFlatNames.begin(), kFlatNames.end());
+    return sharps ? sharpNames : flatNames;
 }
 
 }  // namespace

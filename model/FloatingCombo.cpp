@@ -29,7 +29,10 @@ bool FloatingCombo::SelectText(const std::string& text, bool notify) {
 }
 
 int FloatingCombo::ItemCount() const {
-    return m_idCount > 0 ? m_idCount : static_cast<int>(m_textItems.size());
+    if (m_idCount > 0) {
+        return m_idCount;
+    }
+    return m_textItems ? static_cast<int>(m_textItems->size()) : 0;
 }
 
 std::string FloatingCombo::ItemText(int index) const {
@@ -39,16 +42,20 @@ std::string FloatingCombo::ItemText(int index) const {
     if (m_idCount > 0) {
         return StringTable::Get(m_firstId + index);
     }
-    return m_textItems[static_cast<size_t>(index)];
+    return (*m_textItems)[static_cast<size_t>(index)];
 }
 
 void FloatingCombo::SetTextItems(std::vector<std::string> items) {
+    SetTextItems(std::make_shared<const std::vector<std::string>>(std::move(items)));
+}
+
+void FloatingCombo::SetTextItems(std::shared_ptr<const std::vector<std::string>> items) {
     m_textItems = std::move(items);
     m_idCount = 0;
 }
 
 void FloatingCombo::SetIdItems(int firstId, int count) {
-    m_textItems.clear();
+    m_textItems.reset();
     m_firstId = firstId;
     m_idCount = count;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ public:
 
 protected:
     void SetTextItems(std::vector<std::string> items);
+    // Item lists are shared between copies: every chord box of every undo copy
+    // would otherwise carry its own 38 names.
+    void SetTextItems(std::shared_ptr<const std::vector<std::string>> items);
     void SetIdItems(int firstId, int count);
     void SetHalo(bool halo) { m_halo = halo; }
     // Called after the index changed through SetIndex.
@@ -51,7 +55,7 @@ private:
     int m_channel;
     int m_index = 0;
     Rect m_rect;
-    std::vector<std::string> m_textItems;
+    std::shared_ptr<const std::vector<std::string>> m_textItems;
     int m_firstId = 0;
     int m_idCount = 0;
     bool m_halo = false;

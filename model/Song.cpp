@@ -433,3 +433,46 @@ bool Song::HasValidTrackSet() const {
     return CountPitchedTracks() <= kMaxPitchedTracks &&
            CountNonAccompanimentTracks() <= kMaxNonAccompanimentTracks;
 }
+
+bool Song::Transpose(int newKey, bool upward) {
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        if (!m_tracks[static_cast<size_t>(slot)]->Transpose(newKey, upward)) {
+            return false;
+        }
+    }
+    m_keySignature = newKey;
+    return true;
+}
+
+bool Song::InsertBars(int count, int bar, bool before) {
+    if (count < 1 || count > kMaxBars - m_numBars || bar < 0 || bar >= m_numBars) {
+        return false;
+    }
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        m_tracks[static_cast<size_t>(slot)]->InsertBars(count, bar, before);
+    }
+    m_numBars += count;
+    Relayout();
+    return true;
+}
+
+bool Song::DeleteBars(int first, int last) {
+    if (first < 0 || last < first || last >= m_numBars || last - first + 1 >= m_numBars) {
+        return false;
+    }
+    for (int slot = 0; slot < m_numTracks; ++slot) {
+        m_tracks[static_cast<size_t>(slot)]->DeleteBars(first, last);
+    }
+    m_numBars -= last - first + 1;
+    Relayout();
+    return true;
+}
+
+bool Song::ClearBars(int trackSlot, int first, int last) {
+    Track* track = GetTrack(trackSlot);
+    if (track == nullptr || !track->ClearBars(first, last)) {
+        return false;
+    }
+    Relayout();
+    return true;
+}

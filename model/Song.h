@@ -83,6 +83,17 @@ public:
     void RemoveUserText(UserText* text);
     const std::vector<std::unique_ptr<UserText>>& GetUserTexts() const { return m_userTexts; }
 
+    // Every track changes key in slot order; at the first that cannot, false
+    // without storing the key (the caller restores the song from its undo
+    // history). Otherwise the key is stored.
+    bool Transpose(int newKey, bool upward);
+    // Bar ranges on every track (insert, delete) or one (clear); each keeps
+    // the song's bar count equal to every track's and lays the score out
+    // again. False, with nothing changed, when the range or count is refused.
+    bool InsertBars(int count, int bar, bool before);
+    bool DeleteBars(int first, int last);
+    bool ClearBars(int trackSlot, int first, int last);
+
     // Sets the class-wide bars per line and lays the score out again.
     void SetBarsPerLine(int barsPerLine);
     void Relayout();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "editor/ToolsManager.h"
 #include "model/ChordBar.h"
 #include "model/InstrumentCombo.h"
 #include "model/MelodicBar.h"
@@ -469,4 +470,135 @@ std::vector<std::unique_ptr<Track>> Track::GenerateAccompaniment(
         static_cast<const ChordBar*>(GetBar(b))->FillAccompaniment(rows, outputBars, lastStyled);
     }
     return outputs;
+}
+
+bool Track::Transpose(int newKey, bool upward) {
+    for (auto& bar : m_bars) {
+        if (!bar->ChangeKey(newKey, upward)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Track::CutTiesAtEndOf(int index) {
+    if (NoteBar* bar = NoteBarAt(index)) {
+        bar->CutTiesAtEnd();
+    }
+}
+
+void Track::CutTiesAtStartOf(int index) {
+    if (NoteBar* bar = NoteBarAt(index)) {
+        bar->CutTiesAtStart();
+    }
+}
+
+void Track::RenumberBarsFrom(int first) {
+    ToolsManager& tools = ToolsManager::Instance();
+    for (size_t i = static_cast<size_t>(std::max(0, first)); i < m_bars.size(); ++i) {
+        m_bars[i]->SetIndex(static_cast<int>(i));
+        tools.AddDirtyRect(m_bars[i]->GetBoundingRect());
+    }
+}
+
+bool Track::InsertBars(int count, int bar, bool before) {
+    if (count < 1 || count > Song::kMaxBars - m_numBars || m_bars.empty() || bar < 0 ||
+        bar >= m_numBars) {
+        return false;
+    }
+    const int at = before ? bar : bar + 1;
+    if (!IsAccompaniment()) {
+        CutTiesAtEndOf(at - 1);
+        CutTiesAtStartOf(at);
+    }
+    std::vector<std::unique_ptr<Bar>> fresh;
+    for (int i = 0; i < count; ++i) {
+        std::unique_ptr<Bar> empty(static_cast<Bar*>(m_bars.front()->Clone().release()));
+        empty->SetParent(this);
+        empty->ClearContent();
+        fresh.push_back(std::move(empty));
+    }
+    m_bars.insert(m_bars.begin() + at, std::make_move_iterator(fresh.begin()),
+                  std::make_move_iterator(fresh.end()));
+    m_numBars += count;
+    RenumberBarsFrom(at);
+    EnsureFirstSubStyle();
+    return true;
+}
+
+bool Track::DeleteBars(int first, int last) {
+    if (first < 0 || last < first || last >= m_numBars || last - first + 1 >= m_numBars) {
+        return false;
+    }
+    ToolsManager& tools = ToolsManager::Instance();
+    for (int i = first; i <= last; ++i) {
+        tools.ForgetInside(m_bars[static_cast<size_t>(i)].get());
+        tools.AddDirtyRect(m_bars[static_cast<size_t>(i)]->GetBoundingRect());
+    }
+    if (!IsAccompaniment()) {
+        CutTiesAtEndOf(first - 1);
+        CutTiesAtStartOf(last + 1);
+    }
+    m_bars.erase(m_bars.begin() + first, m_bars.begin() + last + 1);
+    m_numBars -= last - first + 1;
+    RenumberBarsFrom(first);
+    EnsureFirstSubStyle();
+    return true;
+}
+
+bool Track::ClearBars(int first, int last) {
+    if (first < 0 || last < first || last >= m_numBars) {
+        return false;
+    }
+    if (!IsAccompaniment()) {
+        CutTiesAtEndOf(first - 1);
+        CutTiesAtStartOf(last + 1);
+    }
+    for (int i = first; i <= last; ++i) {
+        ToolsManager::Instance().ForgetInside(m_bars[static_cast<size_t>(i)].get());
+        m_bars[static_cast<size_t>(i)]->ClearContent();
+    }
+    EnsureFirstSubStyle();
+    return true;
+}
+
+bool Track::CopyBars(const Track& source, int first, int last, int destination, int repetitions) {
+    const long long width = static_cast<long long>(last) - first + 1;
+    if (first < 0 || last < first || last >= source.GetNumBars() || repetitions < 1 ||
+        destination < 0 || destination + width * repetitions > m_numBars ||
+        source.GetTrackType() != m_trackType) {
+        return false;
+    }
+    for (int r = 0; r < repetitions; ++r) {
+        for (int s = first; s <= last; ++s) {
+            std::unique_ptr<Bar> copy(static_cast<Bar*>(source.GetBar(s)->Clone().release()));
+            if (auto* notes = dynamic_cast<NoteBar*>(copy.get())) {
+                if (s == first) {
+                    notes->CutTiesAtStart();
+                }
+                if (s == last) {
+                    notes->CutTiesAtEnd();
+                }
+            }
+            Bar& target = *m_bars[static_cast<size_t>(destination + r * width + (s - first))];
+            ToolsManager::Instance().ForgetInside(&target);
+            target.PasteFrom(*copy, 0);
+        }
+    }
+    if (!IsAccompaniment()) {
+        CutTiesAtEndOf(destination - 1);
+        CutTiesAtStartOf(static_cast<int>(destination + width * repetitions));
+    }
+    EnsureFirstSubStyle();
+    return true;
+}
+
+void Track::EnsureFirstSubStyle() {
+    if (!IsAccompaniment() || m_bars.empty()) {
+        return;
+    }
+    ChordCombo* first = static_cast<ChordBar*>(m_bars.front().get())->GetBoxAt(0);
+    if (first != nullptr && first->GetSubStyle() == ChordCombo::NoSubStyle) {
+        first->SetSubStyle(ChordCombo::StyleA);
+    }
 }

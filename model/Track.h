@@ -62,6 +62,25 @@ public:
     // Accompaniment tracks only: one output track per pattern track (numbered
     // from 24, with the pattern track's type, instrument, name and volume),
     // filled bar by bar from this track's chords. Any other track makes none.
+    // Changes every bar to the new key, in order; false at the first bar that
+    // cannot take it (the bars before it keep their change).
+    bool Transpose(int newKey, bool upward);
+
+    // Bar ranges. Each keeps ties consistent where the range meets the bars
+    // around it (chord tracks have none) and keeps the chord track's first
+    // box styled. Each answers false, changing nothing, for a range outside
+    // the track or a result of more than 64 or fewer than 1 bars.
+    // count new empty bars before (or after) the bar.
+    bool InsertBars(int count, int bar, bool before);
+    bool DeleteBars(int first, int last);
+    bool ClearBars(int first, int last);
+    // Copies bars first..last of the source track (of this track's kind)
+    // repetitions times from the destination bar on, one bar at a time in
+    // increasing order.
+    bool CopyBars(const Track& source, int first, int last, int destination, int repetitions);
+    // The chord track's first box always carries a sub-style.
+    void EnsureFirstSubStyle();
+
     std::vector<std::unique_ptr<Track>> GenerateAccompaniment(
         const std::vector<const Track*>& patternTracks);
     static constexpr int kFirstExpansionTrack = 24;
@@ -145,6 +164,9 @@ public:
 
 private:
     void BuildChildren();
+    void CutTiesAtEndOf(int index);
+    void CutTiesAtStartOf(int index);
+    void RenumberBarsFrom(int first);
     std::unique_ptr<Bar> MakeBar(int index);
     NoteBar* NoteBarAt(int index) const;
     // The note's bar when it is one of this track's bars.

@@ -7,6 +7,8 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     libxml2-dev
+    # The fuzzer: clang with its sanitizer and libFuzzer runtimes.
+    clang libclang-rt-14-dev
     # MIDI output: the built-in synthesizer, its General MIDI SoundFonts
     # (FluidR3_GM preferred, TimGM6mb the small fallback) and ALSA ports.
     libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont librtmidi-dev

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +8,7 @@
 #include "platform/Exception.h"
 #include "platform/FixedPrompt.h"
 #include "platform/ProgramPaths.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -190,26 +188,20 @@ TEST_F(LarkArchiveTest, ExternalEntitiesAreNeverFetched) {
 
 TEST_F(LarkArchiveTest, AWriteThatRunsOutOfSpaceLeavesTheOldFileAsItWas) {
     const std::string path = WriteFile("full.qs", "old content");
-    // A file-size limit stands in for a full disk, and works for root too.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-
-    LarkArchive archive;
-    archive.Open(path, Archive::Store);
-    archive.CreateRoot();
-    archive.WriteText(Archive::RootElement, "name", std::string(4000, 'n'));
     std::string message;
-    try {
-        archive.Close();
-    } catch (const IOException& e) {
-        message = e.what();
+    {
+        const FileSizeLimit fullDisk(64);
+        ASSERT_TRUE(fullDisk.IsActive());
+        LarkArchive archive;
+        archive.Open(path, Archive::Store);
+        archive.CreateRoot();
+        archive.WriteText(Archive::RootElement, "name", std::string(4000, 'n'));
+        try {
+            archive.Close();
+        } catch (const IOException& e) {
+            message = e.what();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(message, "Write file error");
     EXPECT_EQ(ReadFile(path), "old content");

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,6 +17,7 @@
 #include "files/TextEvent.h"
 #include "files/TimeSign.h"
 #include "files/TrackName.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -153,15 +152,12 @@ TEST_F(MidiFileTest, AFullDiskIsReportedAndLeavesTheOldFile) {
     for (std::uint32_t t = 0; t < 2000; ++t) {
         track->AddEvent(std::make_unique<NoteOnEvent>(t, 0, 60, 100));
     }
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const int result = file->Write(path.string());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    int result = 0;
+    {
+        const FileSizeLimit fullDisk(100);
+        ASSERT_TRUE(fullDisk.IsActive());
+        result = file->Write(path.string());
+    }
     EXPECT_EQ(result, -1);
     const Bytes old = ReadAll(path);
     EXPECT_EQ(std::string(old.begin(), old.end()), "previous");

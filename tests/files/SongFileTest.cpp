@@ -8,6 +8,7 @@
 #include "model/NewSongBuilder.h"
 #include "platform/Exception.h"
 #include "platform/FixedPrompt.h"
+#include "platform/ProgramPaths.h"
 #include "support/EngineReset.h"
 #include "support/SampleSongs.h"
 #include "support/SongEquality.h"
@@ -22,8 +23,12 @@ protected:
         EngineReset::SetUp();
         dir = fs::temp_directory_path() / ("quillsong-songs-" + std::to_string(getpid()));
         fs::create_directories(dir);
+        // Style lists come from a folder without styles, not from the ones
+        // the build puts beside the test program.
+        ProgramPaths::OverrideExecutableDir(dir.string());
     }
     void TearDown() override {
+        ProgramPaths::OverrideExecutableDir("");
         fs::remove_all(dir);
         EngineReset::TearDown();
     }

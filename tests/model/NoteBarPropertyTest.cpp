@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "NoteBarTestKit.h"
+#include "support/NoteBarTestKit.h"
 #include "editor/ToolsManager.h"
 
 using namespace notebar_test;

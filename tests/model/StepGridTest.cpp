@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "NoteBarTestKit.h"
+#include "support/NoteBarTestKit.h"
 #include "editor/ToolsManager.h"
 #include "model/DynamicMark.h"
 #include "model/NoteBar.h"
