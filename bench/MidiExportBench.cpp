@@ -12,7 +12,7 @@
 #include "model/NoteBar.h"
 #include "platform/ProgramPaths.h"
 #include "playback/SoundEngine.h"
-#include "support/LargestSong.h"
+#include "support/DenseSong.h"
 
 // Exporting the largest song a user can make as a MIDI file, against opening
 // the same song from its song file: the accompaniment track with a chord on
@@ -49,15 +49,13 @@ void WriteStyle(const fs::path& file) {
     SongFiles::Save(pattern, file.string());
 }
 
+// The densest song, with a chord on every beat of the accompaniment.
 std::unique_ptr<Song> DenseSong() {
-    auto song = BuildLargestSong();
+    auto song = BuildDenseSong(false);
     for (int b = 0; b < song->GetNumBars(); ++b) {
         auto* chords = static_cast<ChordBar*>(song->GetBar(0, b));
         for (int beat = 0; beat < 4; ++beat) {
             chords->GetBeatBox(beat)->SelectText(kChords[(b + beat) % 4], false);
-        }
-        for (int slot = 1; slot < song->GetNumTracks(); ++slot) {
-            FillWithSixteenths(*static_cast<NoteBar*>(song->GetBar(slot, b)), b, 5);
         }
     }
     return song;

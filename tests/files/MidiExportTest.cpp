@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +15,7 @@
 #include "platform/Exception.h"
 #include "platform/ProgramPaths.h"
 #include "support/EngineReset.h"
+#include "support/FileSizeLimit.h"
 
 // The exported file as another program reads it: tracks, event order,
 // ticks, velocities, ties and markings.
@@ -293,20 +292,16 @@ TEST_F(MidiExportTest, WriteFailuresAreReportedAndLeaveNoFileBehind) {
 
     // The disk fills up after the file was created.
     const fs::path full = dir / "full.mid";
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 200;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     std::string message = "nothing reported";
-    try {
-        MidiExporter::WriteFile(*song, full.string());
-    } catch (const IOException& e) {
-        message = e.what();
+    {
+        const FileSizeLimit limit(200);
+        ASSERT_TRUE(limit.IsActive());
+        try {
+            MidiExporter::WriteFile(*song, full.string());
+        } catch (const IOException& e) {
+            message = e.what();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(message, "Write file error");
     EXPECT_FALSE(fs::exists(full));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
