@@ -159,8 +159,10 @@ void MidiExporter::ExpandAccompaniment(Song& song) {
 
 std::vector<MidiExporter::PlannedTrack> MidiExporter::PlanTracks(const Song& song) {
     std::vector<PlannedTrack> plan;
-    for (const auto& expansion : song.GeneratedAccompaniment()) {
-        plan.push_back({expansion.get(), true, -1});
+    if (song.HasAccompaniment()) {
+        for (const auto& expansion : song.GeneratedAccompaniment()) {
+            plan.push_back({expansion.get(), true, -1});
+        }
     }
     for (int slot = 0; slot < song.GetNumTracks(); ++slot) {
         const Track* track = song.GetTrack(slot);

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "files/LarkArchive.h"
 #include "files/MidiExportReader.h"
 #include "files/MidiExporter.h"
 #include "model/InstrumentCombo.h"
@@ -306,23 +305,6 @@ TEST_F(MidiExportTest, WriteFailuresAreReportedAndLeaveNoFileBehind) {
     EXPECT_FALSE(fs::exists(full));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
         << "only the Pattern folder is left";
-}
-
-TEST_F(MidiExportTest, TheArchiveHoldsTheFileOnlyWhileExporting) {
-    LarkArchive archive;
-    archive.Open((dir / "a.mid").string(), Archive::ExportMidi);
-    ASSERT_NE(archive.GetMidiFile(), nullptr);
-    EXPECT_EQ(archive.AccompanimentVolume(), 100);
-    archive.SetAccompanimentVolume(40);
-    archive.Close();
-    EXPECT_EQ(archive.GetMidiFile(), nullptr);
-    EXPECT_TRUE(fs::exists(dir / "a.mid"));
-    // Another export with the same archive starts again at 100.
-    archive.Open((dir / "b.mid").string(), Archive::ExportMidi);
-    EXPECT_EQ(archive.AccompanimentVolume(), 100);
-    archive.Close();
-    archive.Open((dir / "c.qs").string(), Archive::Store);
-    EXPECT_EQ(archive.GetMidiFile(), nullptr);
 }
 
 }  // namespace
