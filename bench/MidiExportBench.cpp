@@ -91,16 +91,16 @@ double Milliseconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-void BM_ExportDenseSong(benchmark::State& state) {
+void BM_MidiExportDenseSong(benchmark::State& state) {
     Workbench& bench = Bench();
     for (auto _ : state) {
         MidiExporter::WriteFile(*bench.song, bench.midiFile.string());
     }
     state.counters["file_KB"] = static_cast<double>(fs::file_size(bench.midiFile)) / 1024.0;
 }
-BENCHMARK(BM_ExportDenseSong)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MidiExportDenseSong)->Unit(benchmark::kMillisecond);
 
-void BM_LoadDenseSong(benchmark::State& state) {
+void BM_MidiExportLoadSameSong(benchmark::State& state) {
     Workbench& bench = Bench();
     for (auto _ : state) {
         auto loaded = SongFiles::Load(bench.songFile.string(), nullptr);
@@ -112,7 +112,7 @@ void BM_LoadDenseSong(benchmark::State& state) {
     }
     state.counters["file_KB"] = static_cast<double>(fs::file_size(bench.songFile)) / 1024.0;
 }
-BENCHMARK(BM_LoadDenseSong)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MidiExportLoadSameSong)->Unit(benchmark::kMillisecond);
 
 double ThreadCpuMilliseconds() {
     timespec now{};
@@ -123,7 +123,7 @@ double ThreadCpuMilliseconds() {
 // Both in turn, so the two figures and their ratio come from the same
 // moments. Wall time includes waiting for the disk (the export syncs its
 // file) and for a busy machine; CPU time is the work itself.
-void BM_ExportAgainstLoad(benchmark::State& state) {
+void BM_MidiExportAgainstLoad(benchmark::State& state) {
     Workbench& bench = Bench();
     using Clock = std::chrono::steady_clock;
     Clock::duration exporting{};
@@ -153,6 +153,6 @@ void BM_ExportAgainstLoad(benchmark::State& state) {
     state.counters["export_per_load_cpu"] = exportingCpu / loadingCpu;
     state.counters["file_KB"] = static_cast<double>(fs::file_size(bench.midiFile)) / 1024.0;
 }
-BENCHMARK(BM_ExportAgainstLoad)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MidiExportAgainstLoad)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
