@@ -39,6 +39,17 @@ public:
         return true;
     }
 
+    // Like Wait, but gives up at the deadline; true when the event was set.
+    template <class Clock, class Duration>
+    bool WaitUntil(const std::chrono::time_point<Clock, Duration>& deadline) {
+        std::unique_lock lock(m_mutex);
+        if (!m_condition.wait_until(lock, deadline, [this] { return m_signalled; })) {
+            return false;
+        }
+        m_signalled = false;
+        return true;
+    }
+
 private:
     std::mutex m_mutex;
     std::condition_variable m_condition;

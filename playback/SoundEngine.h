@@ -1,18 +1,49 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <chrono>
+#include <cstddef>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/Subject.h"
+#include "platform/AutoResetEvent.h"
+#include "playback/BeatCounters.h"
+#include "playback/EventGroupTimers.h"
+#include "playback/NoteEvent.h"
+#include "playback/NoteEventCollection.h"
 #include "playback/TrackEntry.h"
 #include "playback/midi/CMIDIOutDevice.h"
 
+class Note;
+class NoteBar;
+class Song;
+class Track;
+
 // Plays the song through the MIDI output device it owns and keeps, for the
 // whole program, the tempo, key and time signature and the table of track
-// channels. One instance per process (Instance). The channel table and the
-// choice of device are changed on the user-interface thread.
+// channels. One instance per process (Instance).
+//
+// Threads: the channel table, the device and Play are the user-interface
+// thread's. Play starts a playback thread that walks the song step by step,
+// sleeping until each step is due and then firing its events together; the
+// timer service's thread releases them. Pause, Stop, SetTempo, Rewind and the
+// position getters may be used from any thread while it plays. The song
+// must not change (nor be destroyed) until playback has ended; the editor
+// disables editing meanwhile, and WaitUntilStopped waits for the end.
+//
+// Notifications (aspects): 0 a step with highlighted notes has started, and
+// playback ended; 1 a beat has started, and playback ended; 2 SetTempo with
+// notify, Rewind (on the caller's thread); 3 playback cannot start
+// (ErrorCode); 4 preparation is over and playing begins; 5 playback has
+// ended and the state is Stopped. 0, 1, 3, 4 and 5 come on the playback
+// thread: observers must only record or post from there, never wait for the
+// user-interface thread.
 class SoundEngine : public Subject {
 public:
     static constexpr int kNumTrackEntries = 64;
@@ -20,15 +51,41 @@ public:
     static constexpr int kPercussionChannel = 9;
     // Playback's metronome plays here; tracks are never given this channel.
     static constexpr int kMetronomeChannel = 15;
+    static constexpr int kMetronomeProgram = 115;
+    // By default the first step is due this long after playback starts, so
+    // that the preparation's cost never shortens it.
+    static constexpr int kDefaultLeadInMs = 500;
+    // Tracks that play the accompaniment are numbered from here.
+    static constexpr int kFirstAccompanimentTrackNum = 24;
+
+    enum PlayState { Stopped = 0, Preparing = 1, Playing = 2 };
+    enum PlayError { NoError = 0, NoAccompanimentStyle = 1, PatternUnreadable = 2 };
+    enum Aspect {
+        HighlightAspect = 0,
+        BeatAspect = 1,
+        TempoAspect = 2,
+        ErrorAspect = 3,
+        StartAspect = 4,
+        EndAspect = 5
+    };
+
+    using EventList = std::vector<std::unique_ptr<NoteEvent>>;
+    using Clock = std::chrono::steady_clock;
 
     static SoundEngine& Instance();
 
     const char* GetClassName() const override { return "SoundEngine"; }
 
-    // Tempo in beats per minute; notify sends aspect 2.
+    // Tempo in beats per minute; notify sends aspect 2. While playing, the
+    // next step is paced at the new tempo.
     void SetTempo(int bpm, bool notify);
-    int GetTempo() const { return m_tempo; }
+    int GetTempo() const { return m_tempo.load(std::memory_order_relaxed); }
+    // Milliseconds per step with a beat of StepsPerBeat steps.
     double MsPerStep() const { return m_msPerStep; }
+    // Milliseconds per step that playback paces by: the tempo counts half
+    // notes in x/2, dotted quarters in x/8 and quarters otherwise.
+    double PlaybackMsPerStep() const;
+    // Not while playing: the playback thread reads the bar length unguarded.
     void SetTimeSignature(int beats, int unit);
     std::array<int, 2> TimeSignature() const { return {m_beats, m_unit}; }
     int StepsPerBar() const { return m_stepsPerBar; }
@@ -39,6 +96,8 @@ public:
     // The accompaniment style that playback and export use; "[N/A]" means none.
     void SetStyleName(const std::string& name) { m_styleName = name; }
     const std::string& GetStyleName() const { return m_styleName; }
+
+    // --- the channel table ---
 
     // Every table entry to its reset values and every channel free.
     void ResetChannels();
@@ -60,6 +119,89 @@ public:
     // channel), so that a freshly opened device plays the right instruments.
     void SendAllPrograms();
 
+    // --- playback ---
+
+    // Starts playing the song from the start bar on a thread of its own;
+    // does nothing while playback is active. The song is not owned.
+    void Play(Song* song);
+    // Ends playback at the next step; the next Play starts at the bar that
+    // was playing.
+    void Pause();
+    // Ends playback at the next step; the next Play starts at bar 0.
+    void Stop();
+    // Blocks until the playback thread has ended (at once when none runs, or
+    // when called on the playback thread itself). Ask it to end first.
+    void WaitUntilStopped();
+    // Start and current bar to 0, main beat to 0; aspect 2.
+    void Rewind();
+    // Where the next Play starts; a bar outside the song plays from 0.
+    void SetStartBar(int bar) { m_startBar.store(bar, std::memory_order_relaxed); }
+    int StartBar() const { return m_startBar.load(std::memory_order_relaxed); }
+
+    int State() const { return m_state.load(std::memory_order_acquire); }
+    bool IsPreparing() const { return State() == Preparing; }
+    bool IsActive() const { return State() != Stopped; }
+    // Why the last Play could not start (PlayError).
+    int ErrorCode() const { return m_errorCode.load(std::memory_order_relaxed); }
+
+    bool ToggleMetronome();
+    bool IsMetronomeOn() const { return m_metronome.load(std::memory_order_relaxed); }
+
+    // How long after Play the first step is due (kDefaultLeadInMs); tests
+    // and benchmarks that play many times shorten it.
+    void SetLeadIn(int ms) { m_leadInMs.store(std::max(0, ms), std::memory_order_relaxed); }
+    int LeadIn() const { return m_leadInMs.load(std::memory_order_relaxed); }
+
+    int CurrentBar() const { return m_currentBar.load(std::memory_order_relaxed); }
+    int MainBeat() const { return m_counters.mainBeat.load(std::memory_order_relaxed); }
+    int Beat() const { return m_counters.beat.load(std::memory_order_relaxed); }
+    // When the first step of the current playback was due; pacing measures
+    // every step's moment from here.
+    Clock::time_point PlaybackOrigin() const;
+
+    // Fires the group now and releases it after its duration, from the timer
+    // thread.
+    void StartEventGroup(std::unique_ptr<NoteEvent> group);
+    // Started groups not yet released; 0 whenever playback has ended and no
+    // audition or test note is sounding.
+    std::size_t RunningGroupCount() const { return m_groups->Count(); }
+
+    // --- the event list (used by the playback thread and offline rendering) ---
+
+    // Applies one step's marks to the track's entry: the accent of the step
+    // (SF or ACCENT, else none) and any level mark PPP to FFF.
+    void ApplyMarkings(int trackNum, const std::vector<int>& markings);
+    // Appends the events that begin at the step of the track's bar: a sound
+    // event per note that sounds and, unless isAccompaniment, a highlight
+    // event per note or rest; nothing for a muted track. True when a
+    // highlight event was added.
+    bool BuildStepEvents(const Track& track, int barIndex, int step, bool isAccompaniment,
+                         EventList& events);
+    // The events of one step of the song: every track in slot order (the
+    // accompaniment track replaced by its expanded tracks), then the
+    // metronome at the start of a beat. True when a highlight was added.
+    bool CollectStepEvents(const Song& song, int barIndex, int step, EventList& events);
+    // The metronome click for the current counters.
+    std::unique_ptr<NoteEvent> MakeMetronomeEvent();
+    // Both beat counters, as at the start of a bar (-1) or after playback (0).
+    void SetBeatCounters(int value) { m_counters.Set(value, value); }
+    // Groups events by duration, in order of first appearance, emptying the list.
+    static std::vector<std::unique_ptr<NoteEventCollection>> GroupByDuration(EventList& events);
+    // The start bar playback really uses: 0 for a bar outside the song.
+    static int ValidStartBar(const Song& song, int bar);
+    // Everything before the first step: the dynamics in force at the start
+    // bar, programs and volumes, the metronome's channel. PlayError when the
+    // song's accompaniment cannot be played.
+    int PrepareToPlay(Song& song, int startBar);
+    // Undoes what PrepareToPlay made for the song (its expanded accompaniment).
+    void FinishWithSong(Song& song);
+    // Plays the notes of one step at once, for 100 ms, as the pencil writes them.
+    void AuditionStep(const NoteBar& bar, int step);
+    static constexpr int kAuditionMs = 100;
+    static constexpr int kAuditionVelocity = 100;
+
+    // --- the device ---
+
     // The names of the devices the user can choose, in id order; empty when
     // the computer offers none.
     std::vector<std::string> DeviceNames() const;
@@ -69,6 +211,7 @@ public:
     // the diagnostic log and otherwise ignored: the device open before stays
     // in use, and with none open playback runs silently.
     void OpenDevice(int id, bool sendPrograms);
+    // Stops playback, waiting for it to end, then closes the device.
     void CloseDevice();
     bool IsDeviceOpen() const { return m_device.IsOpen(); }
     // -1 when no device is open.
@@ -84,11 +227,13 @@ public:
     void SetDeviceDirectory(std::shared_ptr<const midi::DeviceDirectory> directory);
 
     // Sends channel messages to output instead of the device until called
-    // with null, which goes back to the device. Not owned.
+    // with null, which goes back to the device. Not owned. Not while playing.
     void SetOutput(midi::MidiOutput* output) { m_output = output != nullptr ? output : &m_device; }
     midi::MidiOutput* Output() const { return m_output; }
 
 private:
+    enum StopKind { PauseKind = 0, StopKindFull = 1 };
+
     SoundEngine();
     ~SoundEngine() override;
     static bool IsValidTrackNum(int trackNum) {
@@ -96,7 +241,20 @@ private:
     }
     void SendChannelMessage(int status, int channel, int data1, int data2);
 
-    int m_tempo = 60;
+    // The playback thread.
+    void PlaybackRoutine(Song* song);
+    // Sleeps until the moment or a stop request; false when asked to stop.
+    bool WaitFor(Clock::time_point moment);
+    bool StopRequested() const { return m_stopRequest.load(std::memory_order_acquire); }
+    void FireStep();
+    // Releases everything, positions for the next Play and tells observers.
+    void EndPlayback(Song& song, bool rewind);
+    void ApplyDynamicsBefore(const Song& song, int startBar);
+    void SendProgramsAndVolumes(const Song& song);
+    double VelocityFactor(const Track& track, const TrackEntry& entry, bool isAccompaniment) const;
+    int SoundingSteps(const Note& note) const;
+
+    std::atomic<int> m_tempo{60};
     double m_msPerStep = 0.0;
     int m_beats = 4;
     int m_unit = 4;
@@ -106,6 +264,28 @@ private:
     std::string m_styleName;
     std::array<TrackEntry, kNumTrackEntries> m_tracks{};
     std::array<bool, kNumChannels> m_channelInUse{};
+
+    // Playback position and control, shared between threads.
+    std::atomic<int> m_state{Stopped};
+    std::atomic<int> m_errorCode{NoError};
+    std::atomic<bool> m_stopRequest{false};
+    std::atomic<int> m_stopKind{PauseKind};
+    std::atomic<int> m_startBar{0};
+    std::atomic<int> m_currentBar{0};
+    std::atomic<bool> m_metronome{false};
+    std::atomic<int> m_leadInMs{kDefaultLeadInMs};
+    std::atomic<Clock::rep> m_origin{0};
+    BeatCounters m_counters;
+    AutoResetEvent m_wake;
+    // Guards m_thread: Play starts it, WaitUntilStopped and Play join it.
+    std::mutex m_threadMutex;
+    std::thread m_thread;
+
+    // The playback thread's own.
+    bool m_expanded = false;
+    EventList m_pending;
+
+    std::shared_ptr<EventGroupTimers> m_groups;
     midi::CMIDIOutDevice m_device;
     midi::MidiOutput* m_output = &m_device;
 };
