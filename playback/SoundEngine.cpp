@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -252,7 +253,14 @@ void SoundEngine::PlaybackRoutine(Song* song) {
     m_state.store(Playing, std::memory_order_release);
     Notify(StartAspect);
 
-    ThreadPriority::RaiseToTimeCritical();
+    if (ThreadPriority::RaiseToTimeCritical() != ThreadPriority::RealTime) {
+        static std::once_flag told;
+        std::call_once(told, [] {
+            DiagnosticLog::Write(
+                "playback runs without real-time priority; steps may come late on a busy "
+                "computer");
+        });
+    }
     // Every step's moment is measured from one anchor, never from the step
     // before, so late wake-ups do not add up. A tempo change moves the
     // anchor to the last step played, so the music neither jumps nor stalls.
