@@ -6,10 +6,10 @@
 #include <thread>
 #include <utility>
 
+#include "files/PatternLibrary.h"
 #include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
-#include "model/StyleCombo.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
 #include "platform/DiagnosticLog.h"
@@ -372,15 +372,41 @@ int SoundEngine::ValidStartBar(const Song& song, int bar) {
 
 int SoundEngine::PrepareToPlay(Song& song, int startBar) {
     m_expanded = false;
-    if (song.HasAccompaniment() && m_styleName == StyleCombo::kNoStyle) {
-        return NoAccompanimentStyle;
+    if (song.HasAccompaniment()) {
+        if (m_styleName == PatternLibrary::kNoStyle) {
+            return NoAccompanimentStyle;
+        }
+        const Song::TimeSignature signature = song.GetTimeSignature();
+        const int generated = PatternLibrary::ApplyStyle(
+            song, PatternLibrary::PatternFileName(signature.numerator, signature.denominator,
+                                                  m_styleName));
+        if (generated == -1) {
+            return PatternUnreadable;
+        }
+        if (generated < 0) {
+            return NoAccompanimentStyle;
+        }
+        m_expanded = true;
     }
     ApplyDynamicsBefore(song, startBar);
     SendProgramsAndVolumes(song);
     return NoError;
 }
 
-void SoundEngine::FinishWithSong(Song& /*song*/) {
+void SoundEngine::FinishWithSong(Song& song) {
+    if (!m_expanded) {
+        return;
+    }
+    song.FreeAccompaniment();
+    // The expanded tracks are gone, so their channels are free again for the
+    // song's own tracks; the percussion channel stays shared.
+    for (int t = kFirstAccompanimentTrackNum; t < kNumTrackEntries; ++t) {
+        TrackEntry& entry = m_tracks[static_cast<size_t>(t)];
+        if (entry.channel >= 0 && entry.channel != kPercussionChannel) {
+            m_channelInUse[static_cast<size_t>(entry.channel)] = false;
+        }
+        entry = TrackEntry{};
+    }
     m_expanded = false;
 }
 
@@ -412,7 +438,7 @@ void SoundEngine::ApplyDynamicsBefore(const Song& song, int startBar) {
     }
 }
 
-void SoundEngine::SendProgramsAndVolumes(const Song& song) {
+void SoundEngine::SendProgramsAndVolumes(Song& song) {
     for (int t = 0; t < std::min(song.GetNumTracks(), kNumTrackEntries); ++t) {
         const TrackEntry& entry = m_tracks[static_cast<size_t>(t)];
         if (entry.channel < 0) {
@@ -422,6 +448,16 @@ void SoundEngine::SendProgramsAndVolumes(const Song& song) {
         SendChannelMessage(kProgramChange, entry.channel, program, 0);
         SendChannelMessage(kControlChange, entry.channel, kVolumeController,
                            PercentToMidi(entry.volume));
+    }
+    if (m_expanded) {
+        // The accompaniment's slider scales its melodic tracks through their
+        // own sliders, which tell the engine; drums take it in velocity.
+        const int accompanimentVolume = song.GetTrack(0)->GetVolume();
+        for (const auto& track : song.GeneratedAccompaniment()) {
+            if (!track->IsPercussion()) {
+                track->SetVolume(track->GetVolume() * accompanimentVolume / 100);
+            }
+        }
     }
     SendChannelMessage(kProgramChange, kMetronomeChannel, kMetronomeProgram, 0);
     SendChannelMessage(kControlChange, kMetronomeChannel, kVolumeController,
@@ -538,6 +574,10 @@ bool SoundEngine::CollectStepEvents(const Song& song, int barIndex, int step, Ev
         }
         if (!track->IsAccompaniment()) {
             highlighted = BuildStepEvents(*track, barIndex, step, false, events) || highlighted;
+        } else if (m_expanded) {
+            for (const auto& generated : song.GeneratedAccompaniment()) {
+                BuildStepEvents(*generated, barIndex, step, true, events);
+            }
         }
     }
     if (step % m_stepsPerBeat == 0) {

@@ -189,11 +189,13 @@ public:
     static std::vector<std::unique_ptr<NoteEventCollection>> GroupByDuration(EventList& events);
     // The start bar playback really uses: 0 for a bar outside the song.
     static int ValidStartBar(const Song& song, int bar);
-    // Everything before the first step: the dynamics in force at the start
-    // bar, programs and volumes, the metronome's channel. PlayError when the
-    // song's accompaniment cannot be played.
+    // Everything before the first step: the accompaniment expanded from the
+    // style's pattern file, the dynamics in force at the start bar, programs
+    // and volumes, the metronome's channel. PlayError when the song's
+    // accompaniment cannot be played.
     int PrepareToPlay(Song& song, int startBar);
-    // Undoes what PrepareToPlay made for the song (its expanded accompaniment).
+    // Undoes what PrepareToPlay made for the song: frees the expanded
+    // accompaniment and the channels its tracks held.
     void FinishWithSong(Song& song);
     // Plays the notes of one step at once, for 100 ms, as the pencil writes them.
     void AuditionStep(const NoteBar& bar, int step);
@@ -250,7 +252,7 @@ private:
     // Releases everything, positions for the next Play and tells observers.
     void EndPlayback(Song& song, bool rewind);
     void ApplyDynamicsBefore(const Song& song, int startBar);
-    void SendProgramsAndVolumes(const Song& song);
+    void SendProgramsAndVolumes(Song& song);
     double VelocityFactor(const Track& track, const TrackEntry& entry, bool isAccompaniment) const;
     int SoundingSteps(const Note& note) const;
 

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "PlaybackSongs.h"
+#include "files/SongFiles.h"
+#include "model/ChordBar.h"
+#include "model/ChordCombo.h"
+#include "model/InstrumentCombo.h"
+#include "platform/ProgramPaths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using playback_test::MakeSong;
+
+// Plays songs with an accompaniment track against a style of our own, kept
+// in a Pattern folder made for the test: one treble track (program 4, volume
+// 70) playing E4 on the first beat of variation 0, and one drum track playing
+// its drum on the first beat.
+class AccompanimentPlaybackTest : public playback_test::PlaybackFixture {
+protected:
+    void SetUp() override {
+        PlaybackFixture::SetUp();
+        m_dir = fs::temp_directory_path() / ("quillsong-play-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir / "Pattern");
+        ProgramPaths::OverrideExecutableDir(m_dir.string());
+        WriteStyle();
+    }
+    void TearDown() override {
+        PlaybackFixture::TearDown();
+        ProgramPaths::OverrideExecutableDir("");
+        fs::remove_all(m_dir);
+    }
+
+    void WriteStyle() {
+        Song pattern("pattern", "test", 1, 100, {4, 4}, 0);
+        pattern.AddTrebleTrack();
+        pattern.AddPercussionTrack();
+        static_cast<InstrumentCombo*>(pattern.GetTrack(0)->GetSelector())->SetProgram(4, false);
+        pattern.GetTrack(0)->GetVolumeSlider()->SetValue(70, false);
+        static_cast<InstrumentCombo*>(pattern.GetTrack(1)->GetSelector())->SetProgram(42, false);
+        static_cast<NoteBar*>(pattern.GetBar(0, 0))
+            ->InsertNote(0, 'E', 4, Note::NoAccidental, 4, false, false);
+        static_cast<NoteBar*>(pattern.GetBar(1, 0))
+            ->InsertNote(0, 'C', 5, Note::NoAccidental, 4, false, false);
+        SongFiles::Save(pattern, (m_dir / "Pattern" / "44_Test.qsx").string());
+        engine.ResetChannels();
+    }
+
+    // A song with an accompaniment track and one treble track, a C chord on
+    // the first beat of every bar, the accompaniment at volume 50.
+    std::unique_ptr<Song> SongWithChords(int bars) {
+        auto song = MakeSong("AT", bars, 960);
+        for (int bar = 0; bar < bars; ++bar) {
+            static_cast<ChordBar*>(song->GetBar(0, bar))->GetBeatBox(0)->SelectText("C", false);
+        }
+        song->GetTrack(0)->SetVolume(50);
+        playback_test::Put(*song, 1, 0, 0, "G5", 4);
+        return song;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(AccompanimentPlaybackTest, TheStylesTracksPlayBesideTheSongsOwn) {
+    auto song = SongWithChords(2);
+    engine.SetStyleName("Test");
+    ASSERT_TRUE(PlayToEnd(*song));
+    EXPECT_EQ(engine.ErrorCode(), SoundEngine::NoError);
+
+    std::vector<std::array<int, 3>> ons;
+    bool melodicVolume = false;
+    bool program = false;
+    for (const auto& message : recorder.Messages()) {
+        if (message.IsNoteOn()) {
+            ons.push_back({message.status, message.data1, message.data2});
+        }
+        // The style's keyboard, on the first channel after the chord
+        // track's and the song's treble track's, at 70 % of 50 %.
+        melodicVolume = melodicVolume || (message.status == 0xB2 && message.data1 == 7 &&
+                                          message.data2 == SoundEngine::PercentToMidi(35));
+        program = program || (message.status == 0xC2 && message.data1 == 4);
+    }
+    EXPECT_TRUE(program);
+    EXPECT_TRUE(melodicVolume);
+    EXPECT_EQ(ons, (std::vector<std::array<int, 3>>{
+                       {0x92, 52, 76},  // the style's E4 over C, in the chord track's slot
+                       {0x99, 42, 38},  // its drum: MF at the accompaniment's 50 %
+                       {0x91, 67, 76},  // then the song's G5
+                       {0x92, 52, 76},
+                       {0x99, 42, 38},
+                   }));
+    EXPECT_TRUE(recorder.Sounding().empty());
+    EXPECT_TRUE(song->GeneratedAccompaniment().empty()) << "freed when playback ended";
+    EXPECT_EQ(engine.TrackChannel(24), -1);
+    EXPECT_EQ(engine.AllocateChannel(false), 2) << "the style's channel is free again";
+}
+
+TEST_F(AccompanimentPlaybackTest, AStyleWhoseFileCannotBeReadStopsPlayback) {
+    auto song = SongWithChords(1);
+    engine.SetStyleName("Gone");
+    ASSERT_TRUE(PlayToEnd(*song));
+    EXPECT_EQ(engine.ErrorCode(), SoundEngine::PatternUnreadable);
+    EXPECT_EQ(log.Aspects(),
+              (std::vector<int>{SoundEngine::ErrorAspect, SoundEngine::BeatAspect,
+                                SoundEngine::HighlightAspect, SoundEngine::EndAspect}));
+    EXPECT_TRUE(recorder.NoteOns().empty());
+
+    engine.SetStyleName("Test");
+    ASSERT_TRUE(PlayToEnd(*song));
+    EXPECT_EQ(engine.ErrorCode(), SoundEngine::NoError) << "a later play starts afresh";
+    EXPECT_FALSE(recorder.NoteOns().empty());
+}
+
+}  // namespace
