@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "PlaybackSongs.h"
+#include "model/ChordBar.h"
+#include "model/ChordCombo.h"
 #include "platform/Exception.h"
+#include "platform/ProgramPaths.h"
 #include "playback/OfflineRenderer.h"
 #include "playback/WavWriter.h"
 #include "playback/midi/FluidSynthBackend.h"
@@ -201,12 +204,28 @@ TEST_F(OfflineRendererTest, TheMetronomeSettingIsRenderedToo) {
     EXPECT_GT(clicking, 50.0);
 }
 
-TEST_F(OfflineRendererTest, AnAccompanimentThatCannotBePlayedWritesNoFile) {
+TEST_F(OfflineRendererTest, TheAccompanimentPlaysInTheStyleChosen) {
+    auto song = MakeSong("A", 1, 120);
+    static_cast<ChordBar*>(song->GetBar(0, 0))->GetBeatBox(0)->SelectText("C", false);
+    const std::string style = song->GetTrack(0)->GetStyleName();
+    if (style.empty() || style == "[N/A]") {
+        GTEST_SKIP() << "no 4/4 style beside the test program";
+    }
+    OfflineRenderer::Outcome outcome;
+    const Wav wav = Render(*song, &outcome);
+    EXPECT_EQ(outcome.error, SoundEngine::NoError);
+    EXPECT_GT(wav.Rms(0, 2000), 50.0) << "style " << style << " plays under the chord";
+    EXPECT_TRUE(song->GeneratedAccompaniment().empty());
+}
+
+TEST_F(OfflineRendererTest, AnAccompanimentWithoutStyleWritesNoFile) {
+    // An empty folder beside the program: no style fits.
+    ProgramPaths::OverrideExecutableDir(dir.string());
     auto song = MakeSong("AT", 1, 120);
-    song->GetTrack(0)->SetVolume(100);
+    ProgramPaths::OverrideExecutableDir("");
     OfflineRenderer::Outcome outcome;
     Render(*song, &outcome);
-    EXPECT_NE(outcome.error, SoundEngine::NoError);
+    EXPECT_EQ(outcome.error, SoundEngine::NoAccompanimentStyle);
     EXPECT_FALSE(fs::exists(dir / "song.wav"));
     EXPECT_EQ(engine.Output(), &recorder);
 }
