@@ -190,6 +190,7 @@ void SoundEngine::Play(Song* song) {
     }
     m_state.store(Preparing, std::memory_order_release);
     m_errorCode.store(NoError, std::memory_order_relaxed);
+    m_ending.store(false, std::memory_order_release);
     m_pending.clear();
     m_stopRequest.store(false, std::memory_order_release);
     m_thread = std::thread([this, song] { PlaybackRoutine(song); });
@@ -330,6 +331,7 @@ void SoundEngine::FireStep() {
 }
 
 void SoundEngine::EndPlayback(Song& song, bool rewind) {
+    m_ending.store(true, std::memory_order_release);
     ThreadPriority::RestoreNormal();
     // Events of a step that was never fired have nothing to undo: releasing
     // them would send Note Offs for notes that never started.

@@ -141,6 +141,10 @@ public:
     int State() const { return m_state.load(std::memory_order_acquire); }
     bool IsPreparing() const { return State() == Preparing; }
     bool IsActive() const { return State() != Stopped; }
+    // From the moment playback winds down (releasing, rewinding and telling
+    // observers) until the next Play: aspects 0 and 1 sent meanwhile are the
+    // end's, not a step's.
+    bool IsEnding() const { return m_ending.load(std::memory_order_acquire); }
     // Why the last Play could not start (PlayError).
     int ErrorCode() const { return m_errorCode.load(std::memory_order_relaxed); }
 
@@ -271,6 +275,7 @@ private:
     std::atomic<int> m_state{Stopped};
     std::atomic<int> m_errorCode{NoError};
     std::atomic<bool> m_stopRequest{false};
+    std::atomic<bool> m_ending{false};
     std::atomic<int> m_stopKind{PauseKind};
     std::atomic<int> m_startBar{0};
     std::atomic<int> m_currentBar{0};

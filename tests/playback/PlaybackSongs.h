@@ -97,13 +97,14 @@ public:
         int currentBar;
         int mainBeat;
         int beat;
+        bool ending;
     };
 
     void Update(Subject* subject, int aspect) override {
         auto& engine = static_cast<SoundEngine&>(*subject);
         std::lock_guard lock(m_mutex);
-        m_entries.push_back(
-            {aspect, engine.State(), engine.CurrentBar(), engine.MainBeat(), engine.Beat()});
+        m_entries.push_back({aspect, engine.State(), engine.CurrentBar(), engine.MainBeat(),
+                             engine.Beat(), engine.IsEnding()});
         m_changed.notify_all();
     }
 

@@ -101,7 +101,12 @@ TEST_F(PlaybackTest, PlaysEveryNoteInOrderAndEndsRewoundWithNothingSounding) {
               (std::vector<int>{SoundEngine::BeatAspect, SoundEngine::HighlightAspect,
                                 SoundEngine::EndAspect}));
     EXPECT_EQ(log.Count(SoundEngine::BeatAspect), 8 + 1) << "each beat, and the end";
-    EXPECT_EQ(log.Entries().back().state, SoundEngine::Stopped);
+    const auto entries = log.Entries();
+    EXPECT_EQ(entries.back().state, SoundEngine::Stopped);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].ending, i + 3 >= entries.size())
+            << "only the last three notifications are the end's";
+    }
     EXPECT_EQ(engine.StartBar(), 0);
     EXPECT_EQ(engine.CurrentBar(), 0);
     EXPECT_EQ(engine.MainBeat(), 0);
