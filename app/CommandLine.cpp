@@ -47,6 +47,8 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& arguments) {
             line.action = Action::Play;
         } else if (argument == "--force") {
             line.force = true;
+        } else if (argument == "--metronome") {
+            line.metronome = true;
         } else if (argument == "--zoom") {
             if (!hasValue || !ParseZoom(arguments[++i], line.zoom)) {
                 return UsageError("--zoom needs a percentage from 10 to 400");
@@ -78,15 +80,16 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& arguments) {
 std::string CommandLine::Usage() {
     return "Usage: quillsong [FILE.qs]\n"
            "       quillsong -o OUT IN.qs [--force] [--zoom N]\n"
-           "       quillsong --play IN.qs\n"
+           "       quillsong --play IN.qs [--metronome]\n"
            "\n"
            "Quillsong, a music-notation composer for beginners.\n"
            "\n"
            "  -o, --export-to OUT  convert IN.qs without a window; OUT's extension picks the\n"
-           "                       format (.qs, .mid or .midi)\n"
+           "                       format (.qs, .mid or .midi, .wav)\n"
            "      --force          open songs written by a newer Quillsong without asking\n"
            "      --zoom N         zoom for images, in percent (default 100)\n"
-           "      --play           play IN.qs through the MIDI output\n"
+           "      --play           play IN.qs through the MIDI output; Ctrl+C stops\n"
+           "      --metronome      with --play or a .wav file: the metronome clicks along\n"
            "  -h, --help           show this help and exit\n"
            "  -v, --version        show the version and exit\n";
 }

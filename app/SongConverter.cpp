@@ -10,6 +10,11 @@
 #include "model/Song.h"
 #include "platform/Exception.h"
 #include "platform/FixedPrompt.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+#include "playback/OfflineRenderer.h"
+#include "playback/SoundEngine.h"
+#include "playback/midi/CMIDIOutException.h"
 
 namespace {
 
@@ -20,12 +25,36 @@ std::string LowerExtension(const std::string& path) {
     return extension;
 }
 
+// Renders the song's playback, as it would sound with the metronome as asked.
+int RenderWav(Song& song, const CommandLine& line, std::ostream& errors) {
+    SoundEngine& engine = SoundEngine::Instance();
+    if (engine.IsMetronomeOn() != line.metronome) {
+        engine.ToggleMetronome();
+    }
+    try {
+        const OfflineRenderer::Outcome outcome = OfflineRenderer::RenderToWav(song, line.output);
+        if (outcome.error == SoundEngine::NoAccompanimentStyle) {
+            errors << StringTable::Get(ids::kNoAccompanimentStyle) << "\n";
+            return 1;
+        }
+        if (outcome.error != SoundEngine::NoError) {
+            errors << StringTable::Get(ids::kFailedReadingAccompaniment) << "\n";
+            return 1;
+        }
+    } catch (const midi::CMIDIOutException& e) {
+        errors << "quillsong: the built-in synthesizer cannot start: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     const std::string extension = LowerExtension(line.output);
     const bool midi = extension == ".mid" || extension == ".midi";
-    if (extension != ".qs" && !midi) {
+    const bool wav = extension == ".wav";
+    if (extension != ".qs" && !midi && !wav) {
         errors << "quillsong: cannot write '" << line.output << "': unknown format '" << extension
                << "'\n";
         return 2;
@@ -33,6 +62,9 @@ int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     try {
         FixedPrompt prompt(line.force ? Prompt::Yes : Prompt::No);
         auto song = SongFiles::Load(line.input, &prompt);
+        if (wav) {
+            return RenderWav(*song, line, errors);
+        }
         if (midi) {
             MidiExporter::WriteFile(*song, line.output);
         } else {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/CommandLinePlayer.h"
 #include "app/SongConverter.h"
 
 int main(int argc, char** argv) {
@@ -21,9 +22,11 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Convert:
             return SongConverter::Run(line, std::cerr);
         case CommandLine::Action::Play:
+            return CommandLinePlayer::Run(line, std::cout, std::cerr);
         case CommandLine::Action::OpenEditor:
             break;
     }
-    std::cerr << "quillsong: this build has no editor window or player yet; use -o to convert\n";
+    std::cerr << "quillsong: this build has no editor window yet; use -o to convert or --play to "
+                 "listen\n";
     return 2;
 }
