@@ -184,9 +184,14 @@ void SoundEngine::Play(Song* song) {
         return;
     }
     // The previous playback has set the state to Stopped; its thread may
-    // still be telling observers so.
+    // still be telling observers so, and may itself be the caller (an
+    // observer of its end), which cannot wait for itself.
     if (m_thread.joinable()) {
-        m_thread.join();
+        if (m_thread.get_id() == std::this_thread::get_id()) {
+            m_thread.detach();
+        } else {
+            m_thread.join();
+        }
     }
     m_state.store(Preparing, std::memory_order_release);
     m_errorCode.store(NoError, std::memory_order_relaxed);

@@ -122,7 +122,9 @@ public:
     // --- playback ---
 
     // Starts playing the song from the start bar on a thread of its own;
-    // does nothing while playback is active. The song is not owned.
+    // does nothing while playback is active. The song is not owned. Meant
+    // for the user-interface thread (an observer of the end may call it too,
+    // as long as nobody is waiting in WaitUntilStopped meanwhile).
     void Play(Song* song);
     // Ends playback at the next step; the next Play starts at the bar that
     // was playing.

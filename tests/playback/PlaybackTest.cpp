@@ -193,6 +193,35 @@ TEST_F(PlaybackTest, PlayWhileActiveIsIgnored) {
     EXPECT_EQ(KeysOn(0), KeysOf(*song, 0, 0));
 }
 
+// A player that repeats the song starts it again from the end's notification,
+// on the playback thread that is ending.
+TEST_F(PlaybackTest, AnObserverOfTheEndMayPlayAgain) {
+    auto song = MakeSong("T", 1, 1920);
+    FillWithNotes(*song, 0, 4);
+    struct Repeat : Observer {
+        Song* song = nullptr;
+        int ends = 0;
+        void Update(Subject* subject, int) override {
+            if (++ends == 1) {
+                static_cast<SoundEngine&>(*subject).Play(song);
+            }
+        }
+    } repeat;
+    repeat.song = song.get();
+    engine.Attach(&repeat, SoundEngine::EndAspect);
+    recorder.Clear();
+    log.Clear();
+    engine.Play(song.get());
+    const bool twice = log.WaitFor(SoundEngine::EndAspect, 2);
+    engine.WaitUntilStopped();
+    engine.Detach(&repeat, SoundEngine::EndAspect);
+    ASSERT_TRUE(twice);
+    auto keys = KeysOf(*song, 0, 0);
+    keys.insert(keys.end(), keys.begin(), keys.end());
+    EXPECT_EQ(KeysOn(0), keys);
+    EXPECT_EQ(log.Count(SoundEngine::StartAspect), 2);
+}
+
 // At tempo 20 the song would take 48 seconds; raised at the first beat, the
 // rest goes by in well under the wait's limit.
 TEST_F(PlaybackTest, ATempoChangeTakesEffectAtTheNextStep) {
