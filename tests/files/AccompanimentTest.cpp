@@ -10,7 +10,7 @@
 #include "model/MelodicBar.h"
 #include "model/PercussionBar.h"
 #include "platform/ProgramPaths.h"
-#include "support/EngineReset.h"
+#include "support/PatternFolderTest.h"
 #include "support/SongEquality.h"
 
 namespace {
@@ -30,19 +30,9 @@ int DrumValueOf(int p) {
     return 1 << (p % 5);
 }
 
-class AccompanimentTest : public EngineReset {
+class AccompanimentTest : public PatternFolderTest {
 protected:
-    void SetUp() override {
-        EngineReset::SetUp();
-        dir = fs::temp_directory_path() / ("quillsong-accomp-" + std::to_string(getpid()));
-        fs::create_directories(dir / "Pattern");
-        ProgramPaths::OverrideExecutableDir(dir.string());
-    }
-    void TearDown() override {
-        ProgramPaths::OverrideExecutableDir("");
-        fs::remove_all(dir);
-        EngineReset::TearDown();
-    }
+    AccompanimentTest() : PatternFolderTest("accomp") {}
     void WriteStyle(const std::string& file, int variations) {
         Song pattern("pattern", "test", variations, 100, {4, 4}, 0);
         pattern.AddTrebleTrack();
@@ -80,7 +70,6 @@ protected:
     }
     static int KeyOf(int p) { return OctaveOf(p) * 12 + Note::SemitoneOf(LetterOf(p)); }
 
-    fs::path dir;
     std::unique_ptr<Song> song;
 };
 

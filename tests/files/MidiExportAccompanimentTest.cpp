@@ -12,8 +12,8 @@
 #include "model/NoteBar.h"
 #include "model/Song.h"
 #include "platform/ProgramPaths.h"
-#include "support/EngineReset.h"
 #include "support/LargestSong.h"
+#include "support/PatternFolderTest.h"
 
 // Songs with an accompaniment track: the file holds the tracks its style
 // expands to, each with a channel of its own, and another player sounds them.
@@ -31,19 +31,9 @@ struct StyleTrack {
     int volume;
 };
 
-class MidiExportAccompanimentTest : public EngineReset {
+class MidiExportAccompanimentTest : public PatternFolderTest {
 protected:
-    void SetUp() override {
-        EngineReset::SetUp();
-        dir = fs::temp_directory_path() / ("quillsong-midi-accomp-" + std::to_string(getpid()));
-        fs::create_directories(dir / "Pattern");
-        ProgramPaths::OverrideExecutableDir(dir.string());
-    }
-    void TearDown() override {
-        ProgramPaths::OverrideExecutableDir("");
-        fs::remove_all(dir);
-        EngineReset::TearDown();
-    }
+    MidiExportAccompanimentTest() : PatternFolderTest("midi-accomp") {}
 
     // A 4/4 style whose every variation is a quarter note on beats 1 and 3.
     void WriteStyle(const std::string& file, const std::vector<StyleTrack>& tracks) {
@@ -126,7 +116,6 @@ protected:
         return rms;
     }
 
-    fs::path dir;
     fs::path path;
     std::unique_ptr<Song> song;
 };

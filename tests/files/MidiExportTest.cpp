@@ -13,8 +13,8 @@
 #include "model/Song.h"
 #include "platform/Exception.h"
 #include "platform/ProgramPaths.h"
-#include "support/EngineReset.h"
 #include "support/FileSizeLimit.h"
+#include "support/PatternFolderTest.h"
 
 // The exported file as another program reads it: tracks, event order,
 // ticks, velocities, ties and markings.
@@ -23,19 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-class MidiExportTest : public EngineReset {
+class MidiExportTest : public PatternFolderTest {
 protected:
-    void SetUp() override {
-        EngineReset::SetUp();
-        dir = fs::temp_directory_path() / ("quillsong-midi-export-" + std::to_string(getpid()));
-        fs::create_directories(dir / "Pattern");
-        ProgramPaths::OverrideExecutableDir(dir.string());
-    }
-    void TearDown() override {
-        ProgramPaths::OverrideExecutableDir("");
-        fs::remove_all(dir);
-        EngineReset::TearDown();
-    }
+    MidiExportTest() : PatternFolderTest("midi-export") {}
 
     Song& NewSong(int bars, int tempo, Song::TimeSignature time = {4, 4}, int key = 0) {
         song = std::make_unique<Song>("Song", "Me", bars, tempo, time, key);
@@ -60,7 +50,6 @@ protected:
         return velocities;
     }
 
-    fs::path dir;
     fs::path path;
     std::unique_ptr<Song> song;
 };
