@@ -10,6 +10,7 @@
 #include <thread>
 #include <utility>
 
+#include "editor/ToolsManager.h"
 #include "files/SongFiles.h"
 #include "model/Observer.h"
 #include "model/Song.h"
@@ -172,6 +173,9 @@ int CommandLinePlayer::Run(const CommandLine& line, std::ostream& out, std::ostr
                 out << "Bar " << position.bar + 1 << ", beat " << position.beat + 1 << "\n";
             }
             out.flush();
+            // Highlighted notes hand their areas over for repainting; a
+            // terminal has no score to repaint, so they would only pile up.
+            ToolsManager::Instance().ClearDirtyRects();
             if (InterruptCatcher::Interrupted() && !stopping) {
                 engine.Stop();
                 stopping = true;

@@ -15,6 +15,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePlayer.h"
 #include "app/SongConverter.h"
+#include "editor/ToolsManager.h"
 #include "files/SongFiles.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
@@ -108,6 +109,8 @@ TEST_F(CommandLinePlayerTest, PlaysToTheEndPrintingEveryBeat) {
     EXPECT_EQ(device->Journal().front(), "open 0") << "the device the settings name";
     EXPECT_EQ(device->Journal().back(), "close 0");
     EXPECT_FALSE(engine.IsActive());
+    EXPECT_TRUE(ToolsManager::Instance().DirtyRects().empty())
+        << "no areas to repaint pile up without a score on screen";
 }
 
 TEST_F(CommandLinePlayerTest, CtrlCStopsWithNothingLeftSounding) {
