@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/NoteBarTestKit.h"
 #include "model/ChordBar.h"
+#include "support/NoteBarTestKit.h"
 
 using namespace notebar_test;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/NoteBarTestKit.h"
 #include "editor/ToolsManager.h"
+#include "support/NoteBarTestKit.h"
 
 using namespace notebar_test;
 

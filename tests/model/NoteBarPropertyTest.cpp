@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/NoteBarTestKit.h"
 #include "editor/ToolsManager.h"
+#include "support/NoteBarTestKit.h"
 
 using namespace notebar_test;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/NoteBarTestKit.h"
 #include "editor/ToolsManager.h"
 #include "model/DynamicMark.h"
 #include "model/NoteBar.h"
+#include "support/NoteBarTestKit.h"
 #include "support/RecordingObserver.h"
 
 using namespace notebar_test;
