@@ -21,6 +21,7 @@
 #include "model/NoteBar.h"
 #include "model/Song.h"
 #include "model/TieChain.h"
+#include "playback/DynamicLevels.h"
 #include "playback/SoundEngine.h"
 
 namespace {
@@ -37,15 +38,12 @@ constexpr int kPercussionChannel = SoundEngine::kPercussionChannel;
 
 // The share of full velocity of the levels PPP (20 percent) to FFF (90).
 int LevelPercent(int level) {
-    return 20 + 10 * level;
+    return DynamicLevels::VelocityPercent(level);
 }
 
 // What an accent adds to the velocity factor, in percent.
 int AccentPercent(int accent) {
-    if (accent == DynamicMark::SF) {
-        return 30;
-    }
-    return accent == DynamicMark::Accent ? 20 : 0;
+    return DynamicLevels::IsAccent(accent) ? DynamicLevels::VelocityPercent(accent) : 0;
 }
 
 bool SuitsTrack(int channel, bool percussion) {
