@@ -2,6 +2,18 @@
 
 // Plain value types for positions on the score, in score units (0.1 mm).
 
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
 // A box as the model stores it: top-left corner and size.
 struct Box {
     int x = 0;

@@ -26,3 +26,5 @@ int SelObject::PropertyOr(std::string_view name, int fallback) const {
     const int* value = GetProperty(name);
     return value != nullptr ? *value : fallback;
 }
+
+void SelObject::Draw(DeviceContext& /*dc*/) {}

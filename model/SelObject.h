@@ -33,6 +33,9 @@ public:
     virtual void OnActivate(DeviceContext* dc, int x, int y, unsigned flags);
     // The select tool drags over the object (no device context is passed).
     virtual void OnPointerDrag(DeviceContext* dc, int x, int y, unsigned flags);
+    // Draws the object into its rectangle; objects that are never seen draw
+    // nothing.
+    virtual void Draw(DeviceContext& dc);
     // The area the object covers on the score, margins included.
     virtual Rect GetBoundingRect() const = 0;
     // A pointer to an integer setting of the song, found by climbing the
