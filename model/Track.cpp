@@ -7,10 +7,12 @@
 #include "model/ChordBar.h"
 #include "model/InstrumentCombo.h"
 #include "model/MelodicBar.h"
+#include "model/PageGeometry.h"
 #include "model/PercussionBar.h"
 #include "model/Song.h"
 #include "model/StyleCombo.h"
 #include "model/TieChain.h"
+#include "model/TrackLayout.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -180,7 +182,42 @@ void Track::SetTitle(const std::string& text) {
     }
 }
 
-void Track::Layout(Track* const* /*tracks*/, int /*count*/) {}
+void Track::Layout(Track* const* tracks, int count) {
+    int self = 0;
+    while (self < count && tracks[self] != this) {
+        ++self;
+    }
+    if (self == count) {
+        return;
+    }
+    const TrackLayout layout(tracks, count, s_barsPerLine, s_barWidth);
+    ToolsManager& tools = ToolsManager::Instance();
+    tools.SetTotalBars(m_numBars);
+    tools.SetBarsPerPage(layout.BarsPerPage());
+    m_box = layout.TrackBox(self);
+    for (int i = 0; i < static_cast<int>(m_bars.size()); ++i) {
+        m_bars[static_cast<size_t>(i)]->PlaceNotes(layout.BarBox(self, i));
+    }
+    PlaceControls();
+}
+
+void Track::PlaceControls() {
+    const int left = PageGeometry::kTrackLeft;
+    const int top = m_box.y;
+    // The chord line is only 40 high, so its controls stack from its top.
+    const int titleTop = IsAccompaniment() ? top : top + 40;
+    const int selectorTop = IsAccompaniment() ? top + 30 : top + 80;
+    const int sliderTop = IsAccompaniment() ? top + 50 : top + 110;
+    if (m_title) {
+        m_title->SetBox({left, titleTop, 190, 30});
+    }
+    if (m_selector) {
+        m_selector->SetRect({left, selectorTop, left + 190, selectorTop + 27});
+    }
+    if (m_slider) {
+        m_slider->SetRect({left - 10, sliderTop, left - 10 + 200, sliderTop + 35});
+    }
+}
 
 void Track::SetBarsPerLine(int barsPerLine) {
     s_barsPerLine = std::max(1, barsPerLine);

@@ -151,8 +151,9 @@ public:
     const Box& GetBox() const { return m_box; }
     void SetBox(const Box& box) { m_box = box; }
 
-    // Places the track's bars and controls on the pages; filled in by the
-    // score layout, which is given every track of the song.
+    // Places the track's bars and controls on the pages, given every track
+    // of the song in order (this one among them), and tells the tool manager
+    // how many bars there are and how many fit a page.
     void Layout(Track* const* tracks, int count);
 
     static void SetBarsPerLine(int barsPerLine);
@@ -164,6 +165,8 @@ public:
 
 private:
     void BuildChildren();
+    // The title, selector and slider in front of the track's first staff.
+    void PlaceControls();
     void CutTiesAtEndOf(int index);
     void CutTiesAtStartOf(int index);
     void RenumberBarsFrom(int first);
