@@ -12,8 +12,10 @@
 #include "model/FloatingCombo.h"
 #include "model/Song.h"
 #include "model/Track.h"
+#include "model/VolumeSlider.h"
 #include "support/EngineReset.h"
 #include "support/RecordingDeviceContext.h"
+#include "support/RecordingObserver.h"
 
 namespace {
 
@@ -52,6 +54,12 @@ protected:
         return dc;
     }
     ChordBar* ChordBarAt(int index) { return static_cast<ChordBar*>(song->GetBar(0, index)); }
+    VolumeSlider& Slider(const Rect& rect, int value) {
+        VolumeSlider& slider = *song->GetTrack(1)->GetVolumeSlider();
+        slider.SetRect(rect);
+        slider.SetValue(value, false);
+        return slider;
+    }
     static void Hover(SelObject* object) { ToolsManager::Instance().SetHover(object); }
     std::unique_ptr<Song> song;
 };
@@ -186,6 +194,94 @@ TEST_F(ControlDrawingTest, ChordBarDrawsItsBoxesOnlyWhenVisible) {
     bar.Draw(overlapping);
     EXPECT_EQ(overlapping.OfKind(Kind::Rectangle).size(), 4u) << "one frame per beat";
     EXPECT_EQ(overlapping.TextsEqual("F").size(), 1u);
+}
+
+// ---- volume slider ----
+
+TEST_F(ControlDrawingTest, SliderFillsItsGrooveInProportion) {
+    // 200 wide: the groove runs from 40 to 190, 150 units.
+    const std::pair<int, int> cases[] = {{0, 40}, {50, 115}, {100, 190}, {33, 89}};
+    for (const auto& [value, fillEnd] : cases) {
+        SCOPED_TRACE(value);
+        VolumeSlider& slider = Slider({0, 0, 200, 40}, value);
+        const auto shapes = Draw(slider).OfKind(Kind::Rectangle);
+        ASSERT_EQ(shapes.size(), 2u);
+        EXPECT_EQ(shapes[0].points, (std::vector<Point>{{40, 10}, {190, 30}}));
+        EXPECT_EQ(shapes[0].brush, kWhite);
+        EXPECT_EQ(shapes[0].pen, (PenSpec{{230, 230, 230}, 2}));
+        EXPECT_EQ(shapes[1].points, (std::vector<Point>{{40, 10}, {fillEnd, 30}}));
+        EXPECT_EQ(shapes[1].pen.color, (Color{215, 187, 187}));
+        EXPECT_EQ(shapes[1].brush, (Color{240, 230, 230}));
+    }
+    VolumeSlider& slider = Slider({0, 0, 200, 40}, 60);
+    ToolsManager::Instance().SelectSingle(&slider);
+    const auto shapes = Draw(slider).OfKind(Kind::Rectangle);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].pen.color, kBlue);
+    EXPECT_EQ(shapes[1].pen.color, kBlue);
+    EXPECT_EQ(shapes[1].brush, (Color{220, 210, 255}));
+}
+
+TEST_F(ControlDrawingTest, SliderPercentageShowsWhenActiveAndFlipsSidesAtHalf) {
+    VolumeSlider& slider = Slider({0, 100, 200, 140}, 49);
+    EXPECT_TRUE(Draw(slider).OfKind(Kind::Text).empty()) << "at rest no percentage";
+
+    Hover(&slider);
+    // Fill ends: 49 -> 40 + 73; 50 -> 40 + 75.
+    const std::pair<int, int> cases[] = {{49, 113 + 25}, {50, 115 - 60}};
+    for (const auto& [value, left] : cases) {
+        SCOPED_TRACE(value);
+        slider.SetValue(value, false);
+        const auto writes = Draw(slider).OfKind(Kind::Text);
+        ASSERT_EQ(writes.size(), 50u);
+        const std::string label = std::to_string(value) + "%";
+        Offsets haloOffsets;
+        for (size_t i = 0; i < 49; ++i) {
+            EXPECT_EQ(writes[i].text, label);
+            EXPECT_EQ(writes[i].textColor, kWhite);
+            haloOffsets.insert({writes[i].points[0].x - left, writes[i].points[0].y - 97});
+        }
+        EXPECT_EQ(haloOffsets, Square(3));
+        EXPECT_EQ(writes[49].text, label);
+        EXPECT_EQ(writes[49].points[0], (Point{left, 97}));
+        EXPECT_EQ(writes[49].textColor, (Color{0, 0, 200}));
+    }
+}
+
+TEST_F(ControlDrawingTest, SpeakerIconIsFiveRisingGreyLines) {
+    VolumeSlider& slider = Slider({300, 500, 500, 540}, 80);
+    const auto lines = Draw(slider).OfKind(Kind::Line);
+    ASSERT_EQ(lines.size(), 5u);
+    const std::vector<std::vector<Point>> expected = {{{310, 520}, {310, 530}},
+                                                      {{314, 518}, {314, 530}},
+                                                      {{318, 516}, {318, 530}},
+                                                      {{322, 514}, {322, 530}},
+                                                      {{326, 512}, {326, 530}}};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].points, expected[i]) << i;
+        EXPECT_EQ(lines[i].pen.color, (Color{200, 200, 200}));
+    }
+}
+
+TEST_F(ControlDrawingTest, FinishedDragBecomesOneContentChange) {
+    VolumeSlider& slider = Slider({0, 0, 200, 40}, 70);
+    RecordingObserver observer;
+    slider.Attach(&observer, 10);
+
+    slider.SetChanged(true);
+    Hover(&slider);
+    Draw(slider);
+    ToolsManager::Instance().SelectSingle(&slider);
+    Draw(slider);
+    EXPECT_EQ(observer.CountFor(10), 0) << "still being dragged";
+    EXPECT_TRUE(slider.IsChanged());
+
+    ToolsManager::Instance().ClearSelection(false);
+    Draw(slider);
+    EXPECT_EQ(observer.CountFor(10), 1);
+    EXPECT_FALSE(slider.IsChanged());
+    Draw(slider);
+    EXPECT_EQ(observer.CountFor(10), 1) << "only once per drag";
 }
 
 }  // namespace
