@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/DeviceContext.h"
 #include "model/MelodicBar.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
@@ -58,6 +59,17 @@ SelObject* ChordBar::HitTest(int x, int y) {
 Rect ChordBar::GetBoundingRect() const {
     const Box& b = GetBox();
     return {b.x, b.y, b.x + b.width, b.y + b.height};
+}
+
+void ChordBar::Draw(DeviceContext& dc) {
+    if (!dc.RectVisible(GetBoundingRect())) {
+        return;
+    }
+    for (const auto& box : m_boxes) {
+        if (box) {
+            box->Draw(dc);
+        }
+    }
 }
 
 bool ChordBar::SameKindAs(const SelObject& source) const {

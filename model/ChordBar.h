@@ -21,6 +21,8 @@ public:
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override;
     bool SameKindAs(const SelObject& source) const override;
+    // Every box draws itself while the bar is in the area being painted.
+    void Draw(DeviceContext& dc) override;
     // Chord bars have no ties, so the edges do not matter.
     void PasteIfSameKind(const SelObject& source, int edges) override;
 

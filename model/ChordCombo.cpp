@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
 #include "model/Bar.h"
 #include "platform/Exception.h"
@@ -21,6 +22,16 @@ constexpr std::array<const char*, ChordCombo::kNumItems> kFlatNames = {
     "",   "C",   "Cm", "Db",  "Dbm", "D",   "Dm",  "Eb", "Ebm", "E",   "Em",  "F",  "Fm",
     "Gb", "Gbm", "G",  "Gm",  "Ab",  "Abm", "A",   "Am", "Bb",  "Bbm", "B",   "Bm", "",
     "C7", "Db7", "D7", "Eb7", "E7",  "F7",  "Gb7", "G7", "Ab7", "A7",  "Bb7", "B7"};
+
+// The letters in the sub-style squares: style A, style B, intro, fill-in, ending.
+constexpr std::array<const char*, ChordCombo::NoSubStyle> kSubStyleLabels = {"A", "B", "I", "FI",
+                                                                             "E"};
+constexpr int kSubStyleLeft = 50;
+constexpr int kSubStyleSide = 25;
+constexpr int kTextInset = 5;
+constexpr PenSpec kFramePen{{220, 220, 255}, 2};
+constexpr Color kHintColor{0, 0, 255};
+constexpr Color kLabelColor{255, 255, 255};
 
 constexpr int kFirstSeventh = 26;
 constexpr int kSeventhQuality = 2;
@@ -95,6 +106,44 @@ void ChordCombo::OnActivate(DeviceContext*, int, int, unsigned) {
     Notify(10);
     ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
     Notify(8);
+}
+
+void ChordCombo::DrawBackground(DeviceContext& dc) {
+    if (!dc.IsPrinting()) {
+        dc.SelectPen(kFramePen);
+        dc.SelectNullBrush();
+        dc.Rectangle(GetRect());
+    }
+    if (m_subStyle >= StyleA && m_subStyle < NoSubStyle) {
+        DrawSubStyle(dc);
+    }
+}
+
+void ChordCombo::DrawSubStyle(DeviceContext& dc) const {
+    const DrawResources& resources = DrawResources::Instance();
+    const size_t style = static_cast<size_t>(m_subStyle);
+    const int left = GetRect().left + kSubStyleLeft;
+    const int top = GetRect().top;
+    dc.FillRect({left, top, left + kSubStyleSide, top + kSubStyleSide},
+                resources.subStyleBrushes[style]);
+    const FontSpec& small = resources.smallTextFont;
+    dc.SelectFont(DrawResources::Font(small.face.c_str(), small.height, 700));
+    const char* label = kSubStyleLabels[style];
+    dc.SetTextColor(kLabelColor);
+    dc.Text(left + (kSubStyleSide - dc.TextExtent(label).width) / 2, top, label);
+}
+
+FontSpec ChordCombo::TextFont(bool) const {
+    return DrawResources::Instance().headingFont;
+}
+
+Point ChordCombo::TextOrigin() const {
+    return {GetRect().left + kTextInset, GetRect().top + kTextInset};
+}
+
+void ChordCombo::DrawHint(DeviceContext& dc) {
+    dc.SetTextColor(kHintColor);
+    dc.Text(GetRect().left, GetRect().top, "::");
 }
 
 int ChordCombo::BarIndex() const {

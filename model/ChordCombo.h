@@ -47,9 +47,19 @@ public:
     // True for the list entries that mean no chord.
     static bool IsNoChordIndex(int index) { return index == 0 || index == 25; }
 
+protected:
+    // A light frame where a beginner can click (on screen only) and the
+    // sub-style's coloured square with its letter.
+    void DrawBackground(DeviceContext& dc) override;
+    FontSpec TextFont(bool hovered) const override;
+    Point TextOrigin() const override;
+    // "::" marks an empty box under the pointer.
+    void DrawHint(DeviceContext& dc) override;
+
 private:
     // The bar index of the owning chord bar, or -1.
     int BarIndex() const;
+    void DrawSubStyle(DeviceContext& dc) const;
 
     int m_step;
     bool m_sharps;

@@ -1,6 +1,15 @@
 #include "model/FloatingCombo.h"
 
+#include "editor/DrawResources.h"
+#include "editor/ToolsManager.h"
 #include "platform/StringTable.h"
+
+namespace {
+constexpr int kHaloReach = 2;
+constexpr Color kHaloColor{255, 255, 255};
+constexpr Color kHoveredColor{0, 0, 255};
+constexpr Color kNormalColor{0, 0, 0};
+}  // namespace
 
 FloatingCombo::FloatingCombo(SelObject* owner, int channel)
     : SelObject(owner, true), m_channel(channel) {}
@@ -58,4 +67,37 @@ void FloatingCombo::SetIdItems(int firstId, int count) {
     m_textItems.reset();
     m_firstId = firstId;
     m_idCount = count;
+}
+
+FontSpec FloatingCombo::TextFont(bool hovered) const {
+    const FontSpec& font = DrawResources::Instance().textFont;
+    return hovered ? DrawResources::Font(font.face.c_str(), font.height, font.weight, true) : font;
+}
+
+void FloatingCombo::Draw(DeviceContext& dc) {
+    DrawBackground(dc);
+    const bool hovered = ToolsManager::Instance().Hover() == this;
+    dc.SelectFont(TextFont(hovered));
+    const std::string text = CurrentText();
+    // Empty items (no chord, no style yet) write nothing at all.
+    if (!text.empty()) {
+        const Point origin = TextOrigin();
+        if (m_halo) {
+            DrawHalo(dc, origin, text);
+        }
+        dc.SetTextColor(hovered ? kHoveredColor : kNormalColor);
+        dc.Text(origin.x, origin.y, text);
+    }
+    if (hovered && m_index == 0) {
+        DrawHint(dc);
+    }
+}
+
+void FloatingCombo::DrawHalo(DeviceContext& dc, Point origin, const std::string& text) {
+    dc.SetTextColor(kHaloColor);
+    for (int dy = -kHaloReach; dy <= kHaloReach; ++dy) {
+        for (int dx = -kHaloReach; dx <= kHaloReach; ++dx) {
+            dc.Text(origin.x + dx, origin.y + dy, text);
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Archive.h"
+#include "model/DeviceContext.h"
 #include "model/SelObject.h"
 
 // A selector drawn on the score: a list of items and the current index. Items
@@ -17,6 +18,10 @@ public:
 
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override { return m_rect; }
+    // The background, then the current item's text (blue and underlined while
+    // hovered), over a white halo for selectors that stand on staff lines,
+    // and the hint of an empty hovered selector.
+    void Draw(DeviceContext& dc) override;
 
     int GetIndex() const { return m_index; }
     // Stores the index; with notify, tells the sound engine (subclasses).
@@ -50,8 +55,16 @@ protected:
     // Called after the index changed through SetIndex.
     virtual void OnIndexChanged(bool /*notify*/) {}
     virtual Rect HitRect() const { return m_rect; }
+    // Drawing steps subclasses fill in; the base draws no background and no
+    // hint, and writes the text at the rectangle's top-left.
+    virtual void DrawBackground(DeviceContext& /*dc*/) {}
+    virtual FontSpec TextFont(bool hovered) const;
+    virtual Point TextOrigin() const { return {m_rect.left, m_rect.top}; }
+    virtual void DrawHint(DeviceContext& /*dc*/) {}
 
 private:
+    static void DrawHalo(DeviceContext& dc, Point origin, const std::string& text);
+
     int m_channel;
     int m_index = 0;
     Rect m_rect;

@@ -1,11 +1,29 @@
 #include "model/FloatingText.h"
 
+#include <algorithm>
+
+#include "editor/DrawResources.h"
+#include "editor/ToolsManager.h"
+#include "model/TextMeasurer.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 
+namespace {
+// The placeholder's halo keeps the hint readable over staff lines.
+constexpr int kHaloOffset = 2;
+constexpr Color kHaloColor{240, 240, 240};
+constexpr Color kHoveredPlaceholderColor{108, 108, 255};
+constexpr Color kPlaceholderColor{220, 220, 220};
+}  // namespace
+
 FloatingText::FloatingText(SelObject* owner, const Box& box, std::string key, Style style)
-    : SelObject(owner, true), m_key(std::move(key)), m_style(std::move(style)) {
+    : SelObject(owner, true),
+      m_key(std::move(key)),
+      m_style(std::move(style)),
+      m_normalFont(DrawResources::Font(m_style.face.c_str(), m_style.height, m_style.weight)),
+      m_activeFont(
+          DrawResources::Font(m_style.face.c_str(), m_style.height, m_style.weight, true)) {
     SetBox(box);
 }
 
@@ -34,12 +52,79 @@ Box FloatingText::GetBox() const {
 }
 
 void FloatingText::SetBox(const Box& box) {
-    m_rect = {box.x, box.y, box.x + box.width, box.y + box.height};
+    SetRect({box.x, box.y, box.x + box.width, box.y + box.height});
+}
+
+void FloatingText::SetRect(const Rect& rect) {
+    m_rect = rect;
+    m_layoutSize = {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void FloatingText::MoveTo(int x, int y) {
     const Box box = GetBox();
     SetBox({x, y, box.width, box.height});
+}
+
+const std::string& FloatingText::ShownText() const {
+    return m_text.empty() ? m_style.placeholder : m_text;
+}
+
+void FloatingText::Measure() {
+    FitTo(TextMeasurer::Instance().Measure(m_normalFont, ShownText()));
+}
+
+void FloatingText::Measure(DeviceContext& dc) {
+    dc.SelectFont(m_normalFont);
+    FitTo(dc.TextExtent(ShownText()));
+}
+
+void FloatingText::FitTo(Size extent) {
+    if (m_style.keepsLayoutSize) {
+        extent.width = std::max(extent.width, m_layoutSize.width);
+        extent.height = std::max(extent.height, m_layoutSize.height);
+    }
+    m_rect.left = TextLeft(extent.width);
+    m_rect.right = m_rect.left + extent.width;
+    m_rect.bottom = m_rect.top + extent.height;
+}
+
+int FloatingText::TextLeft(int width) const {
+    switch (m_style.alignment) {
+        case AlignRight:
+            return m_rect.right - width;
+        case AlignCentre:
+            return (m_rect.left + m_rect.right) / 2 - width / 2;
+        default:
+            return m_rect.left;
+    }
+}
+
+void FloatingText::Draw(DeviceContext& dc) {
+    const ToolsManager& tools = ToolsManager::Instance();
+    const bool hovered = tools.Hover() == this;
+    const bool active = hovered || tools.Contains(this);
+    dc.SelectFont(active ? m_activeFont : m_normalFont);
+    if (m_text.empty()) {
+        if (!dc.IsPrinting()) {
+            DrawPlaceholder(dc, hovered);
+        }
+        return;
+    }
+    dc.SetTextColor(active ? m_style.activeColor : m_style.normalColor);
+    dc.Text(TextLeft(dc.TextExtent(m_text).width), m_rect.top, m_text);
+}
+
+void FloatingText::DrawPlaceholder(DeviceContext& dc, bool hovered) const {
+    const std::string& hint = m_style.placeholder;
+    const int left = TextLeft(dc.TextExtent(hint).width);
+    dc.SetTextColor(kHaloColor);
+    for (const int dy : {-kHaloOffset, kHaloOffset}) {
+        for (const int dx : {-kHaloOffset, kHaloOffset}) {
+            dc.Text(left + dx, m_rect.top + dy, hint);
+        }
+    }
+    dc.SetTextColor(hovered ? kHoveredPlaceholderColor : kPlaceholderColor);
+    dc.Text(left, m_rect.top, hint);
 }
 
 void FloatingText::Serialize(Archive& archive) {

@@ -5,6 +5,7 @@
 
 #include "model/Archive.h"
 #include "model/Color.h"
+#include "model/DeviceContext.h"
 #include "model/Observer.h"
 #include "model/SelObject.h"
 
@@ -24,6 +25,9 @@ public:
         std::string placeholder = "Insert Text...";
         Color normalColor{};
         Color activeColor{0, 0, 255};
+        // Measuring never makes the box smaller than the box the layout gave
+        // it, for texts whose place is set by something else (lyrics).
+        bool keepsLayoutSize = false;
     };
 
     FloatingText(SelObject* owner, const Box& box, std::string key, Style style);
@@ -32,6 +36,10 @@ public:
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override { return m_rect; }
     void Update(Subject* subject, int aspect) override;
+    // The text, or its placeholder when empty, in the active font and colour
+    // while hovered or selected. Placeholders are an on-screen hint only, so
+    // nothing is printed for an empty box.
+    void Draw(DeviceContext& dc) override;
 
     const std::string& GetText() const { return m_text; }
     // Keeps at most kMaxTextLength bytes, never splitting a UTF-8 character.
@@ -39,11 +47,21 @@ public:
     const std::string& GetKey() const { return m_key; }
     const Style& GetStyle() const { return m_style; }
     const Rect& GetRect() const { return m_rect; }
-    void SetRect(const Rect& rect) { m_rect = rect; }
+    void SetRect(const Rect& rect);
     Box GetBox() const;
     void SetBox(const Box& box);
     // Moves the top-left corner, keeping the size.
     void MoveTo(int x, int y);
+
+    // The font of the text at rest, and the same font underlined for a
+    // hovered or selected box.
+    const FontSpec& GetNormalFont() const { return m_normalFont; }
+    const FontSpec& GetActiveFont() const { return m_activeFont; }
+    // Fits the rectangle to the text (or the placeholder) in the normal font,
+    // keeping the edge the alignment hangs on and the top. The first form
+    // asks the process's TextMeasurer, the second the device context.
+    void Measure();
+    void Measure(DeviceContext& dc);
 
     // Writes or reads the text as the attribute named by the key, on the
     // element the box belongs to. A box whose text the file must hold makes
@@ -58,8 +76,18 @@ protected:
     virtual Rect HitRect() const { return m_rect; }
 
 private:
+    const std::string& ShownText() const;
+    void FitTo(Size extent);
+    // The left edge of a text of this width under the alignment.
+    int TextLeft(int width) const;
+    void DrawPlaceholder(DeviceContext& dc, bool hovered) const;
+
     std::string m_key;
     Style m_style;
+    FontSpec m_normalFont;
+    FontSpec m_activeFont;
     Rect m_rect;
+    // The size last given by SetBox or SetRect, for keepsLayoutSize.
+    Size m_layoutSize;
     std::string m_text;
 };

@@ -6,6 +6,9 @@ FloatingText::Style LyricStyle() {
     style.height = 40;
     style.alignment = FloatingText::AlignCentre;
     style.placeholder = "::";
+    // The bar places each syllable under its note; a short syllable must not
+    // shrink the box the pointer aims at.
+    style.keepsLayoutSize = true;
     return style;
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Archive.h"
+#include "model/DeviceContext.h"
 #include "model/SelObject.h"
 
 // A track's volume, 0 to 100 percent, drawn as a slider on the score. The
@@ -16,6 +17,11 @@ public:
     std::unique_ptr<SelObject> Clone() const override;
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override { return m_rect; }
+    // The groove, the filled part up to the value and the speaker icon; the
+    // percentage shows while hovered or selected. The first drawing after a
+    // drag ended (neither hovered nor selected, changed set) clears the flag
+    // and notifies content changed (10), so the whole drag is one undo entry.
+    void Draw(DeviceContext& dc) override;
 
     int GetValue() const { return m_value; }
     // Clamps to 0-100; with notify, tells the sound engine the track's volume.
@@ -27,6 +33,7 @@ public:
     // Reading a song (not a pattern) tells the sound engine.
     void Serialize(Archive& archive);
 
+    // Set by the select tool while it drags the slider.
     bool IsChanged() const { return m_changed; }
     void SetChanged(bool changed) { m_changed = changed; }
 
@@ -34,6 +41,14 @@ public:
     void SetRect(const Rect& rect) { m_rect = rect; }
 
 private:
+    // The groove's inner rectangle, which the value fills from the left.
+    Rect Groove() const;
+    int FillWidth() const;
+    void DrawGroove(DeviceContext& dc, bool active) const;
+    void DrawFill(DeviceContext& dc, bool active) const;
+    void DrawLabel(DeviceContext& dc) const;
+    void DrawIcon(DeviceContext& dc) const;
+
     int m_channel;
     int m_value = kDefaultValue;
     bool m_changed = false;
