@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <string_view>
 #include <utility>
 
+#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
+#include "model/BeamedGroup.h"
+#include "model/DeviceContext.h"
 #include "model/DynamicMark.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
@@ -17,6 +22,16 @@ constexpr int kStepsPerWhole = 96;
 constexpr int kTripletStepsPerWhole = 64;
 constexpr std::array<int, 6> kWrittenValues = {1, 2, 4, 8, 16, 32};
 constexpr int kRestOctave = 5;
+
+// The triplet mark stays above the staff's top line and clear of the stems.
+constexpr int kTripletHighest = 30;
+constexpr int kTripletGap = 14;
+constexpr int kTripletHook = 8;
+constexpr int kTripletDigitGap = 3;
+// The small score font's digits are centred this far below the cell's top.
+constexpr int kSmallDigitCentre = 65;
+constexpr std::string_view kTripletDigit = "3";
+constexpr PenSpec kBracketPen{{0, 0, 0}, 1};
 
 bool IsWrittenValue(int value) {
     return std::find(kWrittenValues.begin(), kWrittenValues.end(), value) != kWrittenValues.end();
@@ -248,6 +263,100 @@ void NoteBar::ClearContent() {
         m_lyrics.Add(*this, 0);
     }
     Repaint();
+}
+
+void NoteBar::Draw(DeviceContext& dc) {
+    if (!dc.RectVisible(GetBoundingRect())) {
+        return;
+    }
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectFont(resources.scoreFont);
+    dc.SelectPen(resources.blackPen);
+    const int beat = GetStepsPerBeat() > 0 ? GetStepsPerBeat() : GetSteps();
+    DrawChords(dc, 0, GetSteps(), beat, false);
+    DrawTripletGroups(dc);
+    DrawMarks(dc);
+    dc.SelectFont(resources.scoreFont);
+    for (const auto& [step, lyric] : GetLyrics()) {
+        lyric->Draw(dc);
+    }
+}
+
+int NoteBar::DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const {
+    BeamedGroup group;
+    int groupEnd = first;
+    int top = INT_MAX;
+    for (int step = std::max(first, 0); step < std::min(end, GetSteps()); ++step) {
+        NoteChord* chord = m_grid[static_cast<size_t>(step)].get();
+        if (chord == nullptr || chord->GetNoteCount() == 0) {
+            continue;
+        }
+        if (chord->IsTriplet() != triplets) {
+            top = std::min(top, group.Flush(dc));
+            continue;
+        }
+        const int unitEnd = first + ((step - first) / unit + 1) * unit;
+        const bool beamable =
+            !chord->IsRest() && chord->GetTimeValue(true) >= 8 && chord->GetEndStep() < unitEnd;
+        if (!beamable || step >= groupEnd || group.IsFull()) {
+            top = std::min(top, group.Flush(dc));
+            groupEnd = unitEnd;
+        }
+        group.Add(*chord);
+        if (!beamable) {
+            top = std::min(top, group.Flush(dc));
+        }
+    }
+    return std::min(top, group.Flush(dc));
+}
+
+void NoteBar::DrawTripletGroups(DeviceContext& dc) const {
+    for (const NoteChord* chord = FirstChord(); chord != nullptr; chord = ChordAfter(*chord)) {
+        const int length = chord->GetTripletLength();
+        if (!chord->IsTriplet() || length <= 0) {
+            continue;
+        }
+        const int start = chord->GetStep();
+        const int top = DrawChords(dc, start, start + length, length, true);
+        const NoteChord* last = GetChordAt(start + length - length / 3);
+        DrawTripletMark(dc, *chord, last != nullptr ? *last : *chord, top);
+    }
+}
+
+void NoteBar::DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
+                              int top) const {
+    const DrawResources& resources = DrawResources::Instance();
+    const int left = first.First()->GetBox().x;
+    const int right = last.First()->GetBox().x + last.First()->GetBox().width;
+    const int y = std::min(top - kTripletGap, GetBox().y + kTripletHighest);
+    const int middle = (left + right) / 2;
+    dc.SelectFont(resources.smallScoreFont);
+    dc.SetTextColor({0, 0, 0});
+    const int halfDigit = dc.TextExtent(kTripletDigit).width / 2;
+    dc.Text(middle - halfDigit, y - kSmallDigitCentre, kTripletDigit);
+    dc.SelectPen(kBracketPen);
+    const std::array<Point, 3> leftArm{
+        {{left, y + kTripletHook}, {left, y}, {middle - halfDigit - kTripletDigitGap, y}}};
+    const std::array<Point, 3> rightArm{
+        {{middle + halfDigit + kTripletDigitGap, y}, {right, y}, {right, y + kTripletHook}}};
+    dc.Polyline(leftArm);
+    dc.Polyline(rightArm);
+    dc.SelectPen(resources.blackPen);
+    dc.SelectFont(resources.scoreFont);
+}
+
+void NoteBar::DrawMarks(DeviceContext& dc) const {
+    const int top = MarkTop();
+    const int barEnd = GetBox().x + GetBox().width - 10;
+    for (const auto& [step, code] : m_marks) {
+        const NoteChord* chord = GetChordAt(step);
+        if (chord == nullptr || chord->GetNoteCount() == 0) {
+            continue;
+        }
+        const NoteChord* next = ChordAfter(*chord);
+        const int endX = next != nullptr ? next->First()->GetBox().x : barEnd;
+        DynamicMark::Draw(dc, code, NoteChord::PlacedAt(*chord->First()).x, top, endX);
+    }
 }
 
 NoteChord* NoteBar::GetChordAt(int step) const {

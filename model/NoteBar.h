@@ -94,6 +94,14 @@ public:
     virtual Pitch PitchAt(int x, int y) const = 0;
     // How far below the bar's top dynamic marks are drawn.
     virtual int MarkingOffset() const { return 100; }
+    // The top of the text of the bar's dynamic marks: under the staff,
+    // clear of its lowest line and of the lyrics.
+    virtual int MarkTop() const { return GetBox().y + MarkingOffset() + 50; }
+
+    // The bar's notes and rests with their stems, flags and beams, its
+    // triplet marks, dynamics and lyrics. The caller draws the selection,
+    // the staff lines and the header first.
+    void Draw(DeviceContext& dc) override;
 
     NoteChord* GetChordAt(int step) const;
     const std::vector<std::unique_ptr<NoteChord>>& GetGrid() const { return m_grid; }
@@ -183,6 +191,14 @@ protected:
     void ReleaseToolReferences() const;
 
 private:
+    // Draws the chords starting between first and end, either the plain ones
+    // or the triplet members, beaming runs of eighths and shorter inside each
+    // stretch of unit steps. Answers the topmost y drawn.
+    int DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const;
+    void DrawTripletGroups(DeviceContext& dc) const;
+    void DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
+                         int top) const;
+    void DrawMarks(DeviceContext& dc) const;
     void Store(Archive& archive);
     void Load(Archive& archive);
     void LoadElement(Archive& archive, bool lyricsShown);

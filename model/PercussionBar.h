@@ -26,6 +26,9 @@ public:
     // C 5 without accidental wherever the click is.
     Pitch PitchAt(int x, int y) const override;
     int MarkingOffset() const override { return 60; }
+    // The lyrics come close under the drum line, so the marks go above the
+    // stems instead.
+    int MarkTop() const override { return GetBox().y + MarkingOffset() - 80; }
 
 protected:
     void NormalizeEnteredPitch(char& letter, int& octave, int& accidental) const override;

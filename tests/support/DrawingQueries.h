@@ -23,15 +23,13 @@ struct Segment {
     Point to;
 };
 
-inline std::vector<Segment> Lines(const RecordingDeviceContext& dc, bool vertical) {
+// Every line, left end first (upper end first when vertical).
+inline std::vector<Segment> Lines(const RecordingDeviceContext& dc) {
     std::vector<Segment> found;
     for (const Call& call : dc.OfKind(Kind::Line)) {
         Point a = call.points[0];
         Point b = call.points[1];
-        if (vertical ? a.x != b.x : a.y != b.y) {
-            continue;
-        }
-        if (vertical ? a.y > b.y : a.x > b.x) {
+        if (a.x > b.x || (a.x == b.x && a.y > b.y)) {
             std::swap(a, b);
         }
         found.push_back({a, b});
@@ -41,11 +39,15 @@ inline std::vector<Segment> Lines(const RecordingDeviceContext& dc, bool vertica
 
 // Vertical lines: the stems of the drawing.
 inline std::vector<Segment> Stems(const RecordingDeviceContext& dc) {
-    return Lines(dc, true);
+    std::vector<Segment> found = Lines(dc);
+    std::erase_if(found, [](const Segment& s) { return s.from.x != s.to.x; });
+    return found;
 }
 
 inline std::vector<Segment> HorizontalLines(const RecordingDeviceContext& dc) {
-    return Lines(dc, false);
+    std::vector<Segment> found = Lines(dc);
+    std::erase_if(found, [](const Segment& s) { return s.from.y != s.to.y; });
+    return found;
 }
 
 // Every text call that wrote one of the characters, in drawing order.
