@@ -23,6 +23,10 @@ constexpr int kTripletStepsPerWhole = 64;
 constexpr std::array<int, 6> kWrittenValues = {1, 2, 4, 8, 16, 32};
 constexpr int kRestOctave = 5;
 
+constexpr std::string_view kDigitGlyphs = "0123456789";
+constexpr int kTimeSignatureDx = 160;
+constexpr int kNumeratorDy = -37;
+constexpr int kDenominatorDy = 3;
 // The triplet mark stays above the staff's top line and clear of the stems.
 constexpr int kTripletHighest = 30;
 constexpr int kTripletGap = 14;
@@ -48,6 +52,12 @@ bool IsInside(const SelObject* object, const SelObject* owner) {
         }
     }
     return false;
+}
+
+// A digit of the notation font, or nothing for a value it has no glyph for.
+std::string_view DigitGlyph(int value) {
+    return value >= 0 && value <= 9 ? kDigitGlyphs.substr(static_cast<size_t>(value), 1)
+                                    : std::string_view{};
 }
 
 RestPlan PlanFor(const Bar& bar) {
@@ -357,6 +367,28 @@ void NoteBar::DrawMarks(DeviceContext& dc) const {
         const int endX = next != nullptr ? next->First()->GetBox().x : barEnd;
         DynamicMark::Draw(dc, code, NoteChord::PlacedAt(*chord->First()).x, top, endX);
     }
+}
+
+void NoteBar::DrawTimeSignature(DeviceContext& dc) const {
+    const int* signature = GetProperty("TimeSignature");
+    if (GetIndex() != 0 || signature == nullptr) {
+        return;
+    }
+    const int x = GetBox().x - kHeaderWidth + kTimeSignatureDx;
+    const int top = GetBox().y;
+    if (const std::string_view numerator = DigitGlyph(signature[0]); !numerator.empty()) {
+        dc.Text(x, top + kNumeratorDy, numerator);
+    }
+    if (const std::string_view denominator = DigitGlyph(signature[1]); !denominator.empty()) {
+        dc.Text(x, top + kDenominatorDy, denominator);
+    }
+}
+
+void NoteBar::DrawStaffLine(DeviceContext& dc, int y, bool header) const {
+    const Box& box = GetBox();
+    const int left = header ? box.x - kHeaderWidth : box.x;
+    const int right = header ? box.x : box.x + box.width;
+    dc.Line({left, y}, {right, y});
 }
 
 NoteChord* NoteBar::GetChordAt(int step) const {

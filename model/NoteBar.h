@@ -102,6 +102,12 @@ public:
     // triplet marks, dynamics and lyrics. The caller draws the selection,
     // the staff lines and the header first.
     void Draw(DeviceContext& dc) override;
+    // The staff's lines across the bar or, with header, across the space
+    // left of it where a line of the score begins.
+    virtual void DrawStaffLines(DeviceContext& dc, bool header) const = 0;
+    // What stands in that space: the clef, the key signature and, in the
+    // track's first bar, the time signature.
+    virtual void DrawHeader(DeviceContext& dc) const = 0;
 
     NoteChord* GetChordAt(int step) const;
     const std::vector<std::unique_ptr<NoteChord>>& GetGrid() const { return m_grid; }
@@ -177,6 +183,15 @@ public:
     static Box HeadBox(const Placement& placement, bool rest);
 
 protected:
+    // Width of the space left of a bar that begins a line of the score.
+    static constexpr int kHeaderWidth = 200;
+
+    // The time signature in the header space of the track's first bar; a
+    // numerator or denominator of two digits is left out.
+    void DrawTimeSignature(DeviceContext& dc) const;
+    // A horizontal staff line at y across the bar, or across the header
+    // space left of it.
+    void DrawStaffLine(DeviceContext& dc, int y, bool header) const;
     // Puts a new whole-bar rest at step 0 of an empty grid.
     void PutWholeBarRest();
     // Gives the note its head box from PlaceNote.

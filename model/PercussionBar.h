@@ -29,6 +29,10 @@ public:
     // The lyrics come close under the drum line, so the marks go above the
     // stems instead.
     int MarkTop() const override { return GetBox().y + MarkingOffset() - 80; }
+    // The one line the drum notes sit on.
+    void DrawStaffLines(DeviceContext& dc, bool header) const override;
+    // A drum staff has no clef or key: only the time signature.
+    void DrawHeader(DeviceContext& dc) const override;
 
 protected:
     void NormalizeEnteredPitch(char& letter, int& octave, int& accidental) const override;
