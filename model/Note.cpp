@@ -67,7 +67,6 @@ void DrawLedgerLines(DeviceContext& dc, const NoteBar::Placement& at, int barTop
     if (at.ledgerBelow + at.ledgerAbove == 0) {
         return;
     }
-    dc.SelectPen(DrawResources::Instance().blackPen);
     const int left = at.x + kLedgerDx;
     for (int k = 0; k < at.ledgerBelow; ++k) {
         const int y = StaffLineY(barTop, kLowestLedgerPosition - 2 * k);
@@ -81,7 +80,6 @@ void DrawLedgerLines(DeviceContext& dc, const NoteBar::Placement& at, int barTop
 
 void DrawStemAndFlag(DeviceContext& dc, const NoteBar::Placement& at, int symbol, int length,
                      bool down, bool withFlag) {
-    dc.SelectPen(DrawResources::Instance().blackPen);
     const int glyphX = at.x + kGlyphDx;
     const int glyphY = at.y + kGlyphDy;
     if (down) {
@@ -160,7 +158,9 @@ Rect Note::GetBoundingRect() const {
 }
 
 void Note::Draw(DeviceContext& dc) {
-    dc.SelectFont(DrawResources::Instance().scoreFont);
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectFont(resources.scoreFont);
+    dc.SelectPen(resources.blackPen);
     Draw(dc, false, 0, false, false, true);
 }
 

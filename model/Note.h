@@ -42,7 +42,9 @@ public:
     // Draws the rest or head where the bar places it, in the colour of its
     // state, with its dot, accidental and ledger lines. With the stem (on the
     // right going up, on the left going down) come the flag, when asked for,
-    // and the accent of the note's step unless noAccent.
+    // and the accent of the note's step unless noAccent. Symbols use the
+    // current font and lines the current pen: the score font and the black
+    // pen, which the caller selects once for many notes.
     void Draw(DeviceContext& dc, bool withStem, int stemLength, bool stemDown, bool withFlag,
               bool noAccent);
     // The written symbol: 0 whole, 1 half, 2 quarter, 3 eighth, 4 sixteenth,

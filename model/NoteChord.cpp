@@ -170,11 +170,16 @@ NoteChord::StemPlan NoteChord::PlanStem() const {
 }
 
 void NoteChord::DrawChord(DeviceContext& dc, bool withStems, bool noAccent) {
-    dc.SelectFont(DrawResources::Instance().scoreFont);
-    const StemPlan plan = withStems ? PlanStem() : StemPlan{};
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectFont(resources.scoreFont);
+    dc.SelectPen(resources.blackPen);
+    DrawPlanned(dc, withStems ? PlanStem() : StemPlan{}, noAccent);
+}
+
+void NoteChord::DrawPlanned(DeviceContext& dc, const StemPlan& stem, bool noAccent) {
     for (const auto& note : m_notes) {
-        if (note.get() == plan.note) {
-            note->Draw(dc, true, plan.length, plan.down, true, noAccent);
+        if (note.get() == stem.note) {
+            note->Draw(dc, true, stem.length, stem.down, true, noAccent);
         } else {
             note->Draw(dc, false, 0, false, false, noAccent);
         }

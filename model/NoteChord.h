@@ -73,9 +73,12 @@ public:
     // high notes, carried by the head farthest from the stem's tip, long
     // enough to span the chord and reach the staff's middle line.
     StemPlan PlanStem() const;
-    // Draws every note; with stems, the stem note carries the stem, its
-    // flag and the step's accent.
+    // Draws every note in the score font; with stems, the stem note carries
+    // the stem, its flag and the step's accent.
     void DrawChord(DeviceContext& dc, bool withStems, bool noAccent);
+    // Draws every note with the planned stem (none without a stem note) in
+    // the current font and pen, for callers that planned the stem already.
+    void DrawPlanned(DeviceContext& dc, const StemPlan& stem, bool noAccent);
     // The point the bar placed a note at (its glyph's reference), read back
     // from the note's box.
     static Point PlacedAt(const Note& note);
