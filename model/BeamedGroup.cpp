@@ -28,6 +28,25 @@ bool BeamedGroup::Add(NoteChord& chord) {
     return true;
 }
 
+bool BeamedGroup::Contains(const NoteChord& chord) const {
+    return std::find(m_chords.begin(), m_chords.begin() + m_count, &chord) !=
+           m_chords.begin() + m_count;
+}
+
+bool BeamedGroup::StemsDown() const {
+    if (m_count == 1) {
+        return m_chords[0]->PlanStem().down;
+    }
+    StemVote vote;
+    for (int k = 0; k < m_count; ++k) {
+        const NoteChord& chord = *m_chords[static_cast<size_t>(k)];
+        for (int i = 0; i < chord.GetNoteCount(); ++i) {
+            vote.Add(*chord.GetNote(i));
+        }
+    }
+    return vote.StemsDown();
+}
+
 int BeamedGroup::Flush(DeviceContext& dc) {
     int top = INT_MAX;
     if (m_count == 1) {
@@ -40,13 +59,13 @@ int BeamedGroup::Flush(DeviceContext& dc) {
 }
 
 int BeamedGroup::DrawAlone(DeviceContext& dc, NoteChord& chord) const {
-    chord.DrawChord(dc, true, false);
+    const NoteChord::StemPlan stem = chord.PlanStem();
+    chord.DrawPlanned(dc, stem, false);
     const Note* highest = chord.GetHighestNote();
     if (highest == nullptr) {
         return INT_MAX;
     }
     int top = highest->GetBox().y;
-    const NoteChord::StemPlan stem = chord.PlanStem();
     if (stem.note != nullptr && !stem.down && chord.GetTimeValue(false) > 1.0) {
         top = std::min(top, NoteChord::PlacedAt(*stem.note).y + kUpStemDy - stem.length);
     }
@@ -54,14 +73,7 @@ int BeamedGroup::DrawAlone(DeviceContext& dc, NoteChord& chord) const {
 }
 
 int BeamedGroup::DrawBeamed(DeviceContext& dc) const {
-    StemVote vote;
-    for (int k = 0; k < m_count; ++k) {
-        const NoteChord& chord = *m_chords[static_cast<size_t>(k)];
-        for (int i = 0; i < chord.GetNoteCount(); ++i) {
-            vote.Add(*chord.GetNote(i));
-        }
-    }
-    const bool down = vote.StemsDown();
+    const bool down = StemsDown();
     const int tip = StemTip(down);
     int top = down ? INT_MAX : tip;
     for (int k = 0; k < m_count; ++k) {

@@ -19,6 +19,11 @@ public:
     bool IsFull() const { return m_count == kCapacity; }
     int Size() const { return m_count; }
 
+    bool Contains(const NoteChord& chord) const;
+    void Clear() { m_count = 0; }
+    // A chord alone follows its own notes; a beamed group's notes all vote.
+    bool StemsDown() const;
+
     // Draws the chords and empties the group. Answers the topmost y drawn,
     // so that marks can stand above it; INT_MAX for an empty group.
     int Flush(DeviceContext& dc);

@@ -282,8 +282,7 @@ void NoteBar::Draw(DeviceContext& dc) {
     const DrawResources& resources = DrawResources::Instance();
     dc.SelectFont(resources.scoreFont);
     dc.SelectPen(resources.blackPen);
-    const int beat = GetStepsPerBeat() > 0 ? GetStepsPerBeat() : GetSteps();
-    DrawChords(dc, 0, GetSteps(), beat, false);
+    DrawChords(dc, 0, GetSteps(), BeatLength(), false);
     DrawTripletGroups(dc);
     DrawMarks(dc);
     dc.SelectFont(resources.scoreFont);
@@ -292,32 +291,65 @@ void NoteBar::Draw(DeviceContext& dc) {
     }
 }
 
-int NoteBar::DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const {
+template <typename Complete>
+void NoteBar::WalkGroups(int first, int end, int unit, bool triplets, Complete&& complete) const {
     BeamedGroup group;
     int groupEnd = first;
-    int top = INT_MAX;
     for (int step = std::max(first, 0); step < std::min(end, GetSteps()); ++step) {
         NoteChord* chord = m_grid[static_cast<size_t>(step)].get();
         if (chord == nullptr || chord->GetNoteCount() == 0) {
             continue;
         }
         if (chord->IsTriplet() != triplets) {
-            top = std::min(top, group.Flush(dc));
+            complete(group);
             continue;
         }
         const int unitEnd = first + ((step - first) / unit + 1) * unit;
         const bool beamable =
             !chord->IsRest() && chord->GetTimeValue(true) >= 8 && chord->GetEndStep() < unitEnd;
         if (!beamable || step >= groupEnd || group.IsFull()) {
-            top = std::min(top, group.Flush(dc));
+            complete(group);
             groupEnd = unitEnd;
         }
         group.Add(*chord);
         if (!beamable) {
-            top = std::min(top, group.Flush(dc));
+            complete(group);
         }
     }
-    return std::min(top, group.Flush(dc));
+    complete(group);
+}
+
+int NoteBar::DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const {
+    int top = INT_MAX;
+    WalkGroups(first, end, unit, triplets,
+               [&](BeamedGroup& group) { top = std::min(top, group.Flush(dc)); });
+    return top;
+}
+
+bool NoteBar::StemsDownAt(const NoteChord& chord) const {
+    int first = 0;
+    int end = GetSteps();
+    int unit = BeatLength();
+    if (chord.IsTriplet()) {
+        const TripletGroup group = GroupAt(chord.GetStep());
+        first = group.start;
+        end = group.start + group.length;
+        unit = group.length;
+    }
+    bool down = false;
+    if (unit > 0) {
+        WalkGroups(first, end, unit, chord.IsTriplet(), [&](BeamedGroup& group) {
+            if (group.Contains(chord)) {
+                down = group.StemsDown();
+            }
+            group.Clear();
+        });
+    }
+    return down;
+}
+
+int NoteBar::BeatLength() const {
+    return GetStepsPerBeat() > 0 ? GetStepsPerBeat() : GetSteps();
 }
 
 void NoteBar::DrawTripletGroups(DeviceContext& dc) const {

@@ -102,6 +102,9 @@ public:
     // triplet marks, dynamics and lyrics. The caller draws the selection,
     // the staff lines and the header first.
     void Draw(DeviceContext& dc) override;
+    // Whether the chord's stem points down as drawn: alone, or with the
+    // beamed group it belongs to.
+    bool StemsDownAt(const NoteChord& chord) const;
     // The staff's lines across the bar or, with header, across the space
     // left of it where a line of the score begins.
     virtual void DrawStaffLines(DeviceContext& dc, bool header) const = 0;
@@ -210,6 +213,12 @@ private:
     // or the triplet members, beaming runs of eighths and shorter inside each
     // stretch of unit steps. Answers the topmost y drawn.
     int DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const;
+    // Hands each group DrawChords would draw, complete, to the callback,
+    // which empties it.
+    template <typename Complete>
+    void WalkGroups(int first, int end, int unit, bool triplets, Complete&& complete) const;
+    // Steps to a beat; the whole bar when the meter counts no beats.
+    int BeatLength() const;
     void DrawTripletGroups(DeviceContext& dc) const;
     void DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
                          int top) const;

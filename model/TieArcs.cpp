@@ -39,9 +39,12 @@ void FillCurve(ArcPoints& points, int first, int left, int right, int y, int end
     }
 }
 
+// Ties curve away from the stems, so they follow the stem as drawn, which a
+// beamed group may turn against the chord's own notes.
 bool StemDown(const Note& note) {
     const NoteChord* chord = note.GetChord();
-    return chord != nullptr && chord->PlanStem().down;
+    const NoteBar* bar = TieChain::BarOf(note);
+    return chord != nullptr && bar != nullptr && bar->StemsDownAt(*chord);
 }
 }  // namespace
 

@@ -92,6 +92,22 @@ TEST_F(TieArcsTest, HighNotesAreTiedOverTheirHeads) {
     EXPECT_LE(Bounds(arcs[0]).bottom, a.y) << "above the heads: their stems hang down";
 }
 
+TEST_F(TieArcsTest, ATieFollowsTheStemsOfItsBeamedGroup) {
+    MelodicBar& bar = Treble(*song);
+    const char* run[] = {"C5", "D5", "E5", "C6"};
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_NE(Put(bar, 6 * i, run[i], 16), nullptr);
+    }
+    ASSERT_NE(Put(bar, 24, "C6", 4), nullptr);
+    Note* high = At(bar, 18);
+    ASSERT_TRUE(track->AddTie(high));
+    ASSERT_TRUE(high->GetChord()->PlanStem().down) << "alone, the high C would hang its stem";
+    const auto arcs = DrawTies();
+    ASSERT_EQ(arcs.size(), 1u);
+    EXPECT_GE(Bounds(arcs[0]).top, bar.PlaceNote(*high).y + 12)
+        << "its group's stems go up, so the tie goes under";
+}
+
 TEST_F(TieArcsTest, AChainDrawsOneArcPerLinkAndLeavesOtherNotesAlone) {
     MelodicBar& bar = Treble(*song);
     Note* first = Put(bar, 0, "D5", 4);
