@@ -48,7 +48,7 @@ void Bar::Repaint() const {
 }
 
 void Bar::DrawSelection(DeviceContext& dc) const {
-    if (!ToolsManager::Instance().Contains(this)) {
+    if (dc.IsPrinting() || !ToolsManager::Instance().Contains(this)) {
         return;
     }
     const DrawResources& resources = DrawResources::Instance();

@@ -41,7 +41,7 @@ public:
     // Hands the bar's area to the tool manager for repainting.
     void Repaint() const;
     // A selected bar is shaded behind its staff, so this comes before the
-    // staff lines and the content.
+    // staff lines and the content; nothing is shaded on paper.
     void DrawSelection(DeviceContext& dc) const;
 
     // Key signatures count sharps (positive) or flats (negative), -6 to +6,

@@ -174,7 +174,8 @@ void Note::Draw(DeviceContext& dc, bool withStem, int stemLength, bool stemDown,
     const int glyphX = at.x + kGlyphDx;
     const int glyphY = at.y + kGlyphDy;
     const int symbol = SymbolIndex(bar->GetSteps());
-    dc.SetTextColor(StateColor());
+    // Paper shows the music, not the editing state.
+    dc.SetTextColor(dc.IsPrinting() ? kBlack : StateColor());
     if (IsRest()) {
         dc.Text(glyphX, glyphY, Glyph(kRestGlyphs, symbol));
     } else {

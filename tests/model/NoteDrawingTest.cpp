@@ -309,6 +309,9 @@ TEST_F(NoteDrawingTest, TheHeadShowsHoverSelectionAndPlaybackTheStemStaysBlack) 
     EXPECT_EQ(headColour(), (Color{17, 170, 0})) << "selection wins over hover";
     note->SetHighlighted(true);
     EXPECT_EQ(headColour(), (Color{255, 25, 5})) << "playback wins over everything";
+    RecordingDeviceContext paper({-100000, -100000, 100000, 100000}, true);
+    note->GetChord()->DrawChord(paper, true, false);
+    EXPECT_EQ(paper.TextsEqual("I").at(0).textColor, kBlack) << "printed music is black";
     note->SetHighlighted(false);
     tools.ClearSelection(false);
     tools.SetHover(nullptr);

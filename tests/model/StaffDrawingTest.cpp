@@ -170,6 +170,10 @@ TEST_F(StaffDrawingTest, ASelectedBarIsShadedInPaleBlue) {
     EXPECT_EQ(boxes[0].pen, (PenSpec{{113, 164, 240}, 2}));
     EXPECT_TRUE(boxes[0].hasBrush);
     EXPECT_EQ(boxes[0].brush, (Color{240, 240, 255}));
+
+    RecordingDeviceContext paper({-100000, -100000, 100000, 100000}, true);
+    bar.DrawSelection(paper);
+    EXPECT_TRUE(paper.calls.empty()) << "a printout shows no selection";
 }
 
 }  // namespace
