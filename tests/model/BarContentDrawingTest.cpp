@@ -102,6 +102,18 @@ TEST_F(BarContentDrawingTest, RestsLoneEighthsAndLongNotesStandAlone) {
     EXPECT_EQ(Flags(dc).size(), 3u) << "every lone eighth keeps its flag";
 }
 
+TEST_F(BarContentDrawingTest, ANoteRunningOverTheBeatIsNotBeamedIntoIt) {
+    auto song = MakeSong(4, 4);
+    MelodicBar& bar = Treble(*song);
+    ASSERT_NE(Put(bar, 0, "D5", 8), nullptr);
+    ASSERT_NE(Put(bar, 12, "E5", 8, true), nullptr);  // a dotted eighth across the beat
+    ASSERT_NE(Put(bar, 30, "F5", 16), nullptr);
+    ASSERT_EQ(GridText(bar).substr(0, 26), "0:D5/12 12:E5./18 30:F5/6 ");
+    const RecordingDeviceContext dc = DrawBar(bar);
+    EXPECT_TRUE(Beams(dc).empty());
+    EXPECT_EQ(Flags(dc).size(), 3u);
+}
+
 TEST_F(BarContentDrawingTest, SixEightGroupsThreeEighthsToABeat) {
     auto song = MakeSong(6, 8);
     MelodicBar& bar = Treble(*song);
