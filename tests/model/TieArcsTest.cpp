@@ -154,7 +154,7 @@ TEST_F(TieArcsTest, ATieOverALineBreakIsDrawnInTwoHalves) {
 }
 
 TEST_F(TieArcsTest, LongTiesFlattenOut) {
-    Track::SetBarsPerLine(1);
+    Track::SetBarsPerLine(2);  // both bars on one line, each 760 wide
     auto wide = MakeSong(4, 4);
     Track& melody = *wide->GetTrack(0);
     Note* first = Put(Treble(*wide, 0), 0, "D5", 1);
