@@ -24,6 +24,8 @@ public:
     FontSpec smallTextFont{"Tahoma", 13};
     FontSpec headingFont{"Tahoma", 26};
     FontSpec headingItalicFont{"Tahoma", 26, 400, true};
+    // Dynamics (p, mf, ...) are set in a bold italic serif, as engravers do.
+    FontSpec dynamicsFont{"Times New Roman", 34, 700, true};
 
     PenSpec blackPen{{0, 0, 0}, 2};
     PenSpec secondBlackPen{{0, 0, 0}, 2};

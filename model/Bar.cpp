@@ -4,7 +4,9 @@
 #include <array>
 #include <string_view>
 
+#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
+#include "model/DeviceContext.h"
 #include "model/Note.h"
 #include "model/Track.h"
 
@@ -43,6 +45,16 @@ void Bar::NotifyChanged() {
 
 void Bar::Repaint() const {
     ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+}
+
+void Bar::DrawSelection(DeviceContext& dc) const {
+    if (dc.IsPrinting() || !ToolsManager::Instance().Contains(this)) {
+        return;
+    }
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectPen(resources.colourPens[0]);
+    dc.SelectBrush(resources.paleBlueBrush);
+    dc.Rectangle({m_box.x, m_box.y, m_box.x + m_box.width, m_box.y + m_box.height});
 }
 
 int Bar::KeyOfTonic(int pitchClass) {

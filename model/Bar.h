@@ -3,6 +3,7 @@
 #include "model/Archive.h"
 #include "model/SelObject.h"
 
+class DeviceContext;
 class Track;
 
 // One measure of one track. Its parent is the track; its length in steps is
@@ -39,6 +40,9 @@ public:
     void NotifyChanged();
     // Hands the bar's area to the tool manager for repainting.
     void Repaint() const;
+    // A selected bar is shaded behind its staff, so this comes before the
+    // staff lines and the content; nothing is shaded on paper.
+    void DrawSelection(DeviceContext& dc) const;
 
     // Key signatures count sharps (positive) or flats (negative), -6 to +6,
     // always naming the major key; any other value gives 0 (or none).

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+class DeviceContext;
+
 // The dynamic marks a note bar keeps per step: their codes, as song files and
 // playback number them, and their names.
 class DynamicMark {
@@ -27,4 +29,15 @@ public:
     static const char* NameOf(int code);
     // The code of a name the editor offers (PPP to ACCENT), or -1.
     static int CodeOf(std::string_view name);
+
+    // What a score shows for the mark: "ppp" ... "sf", or empty for the
+    // marks drawn as shapes or by the note (crescendo, diminuendo, accent).
+    static std::string_view TextOf(int code);
+    // Draws the mark of a note at x: the text centred on x with its cell's
+    // top at top, or a hairpin as high as that text from the note to endX.
+    // Accents and "none" draw nothing; the note draws its accent itself.
+    static void Draw(DeviceContext& dc, int code, int x, int top, int endX);
+
+private:
+    static void DrawHairpin(DeviceContext& dc, bool opening, int left, int right, int middle);
 };

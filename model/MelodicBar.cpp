@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
+#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
+#include "model/DeviceContext.h"
 #include "model/TieChain.h"
 
 namespace {
@@ -16,6 +19,22 @@ constexpr int kLowestLedgerLine = 3;
 constexpr int kHighestLedgerLine = 15;
 constexpr int kWholeBarLedgerWidth = 44;
 constexpr int kLedgerWidth = 34;
+
+constexpr std::array<int, 5> kStaffLinePositions = {5, 7, 9, 11, 13};
+constexpr std::string_view kTrebleClefGlyph = ";";
+constexpr std::string_view kBassClefGlyph = "<";
+constexpr std::string_view kSharpGlyph = "=";
+constexpr std::string_view kFlatGlyph = "?";
+constexpr int kClefDx = 16;
+constexpr int kTrebleClefDy = 4;
+constexpr int kBassClefDy = -36;
+constexpr int kKeyDx = 60;
+constexpr int kKeySpacing = 13;
+constexpr int kBassKeyDy = 20;
+// Where each sharp (F C G D A E) and flat (B E A D G C) of a treble key
+// signature stands; a bass key stands one staff space lower.
+constexpr std::array<int, 6> kSharpDy = {-55, -25, -65, -35, -5, -45};
+constexpr std::array<int, 6> kFlatDy = {-15, -48, -5, -36, 5, -26};
 
 int FloorDiv(int a, int b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
@@ -263,6 +282,39 @@ void MelodicBar::TransposeSemitones(int semitones, int firstStep, int lastStep) 
         for (int i = 0; i < chord->GetNoteCount(); ++i) {
             PlaceHead(*chord->GetNote(i));
         }
+    }
+}
+
+void MelodicBar::DrawStaffLines(DeviceContext& dc, bool header) const {
+    dc.SelectPen(DrawResources::Instance().blackPen);
+    for (int position : kStaffLinePositions) {
+        DrawStaffLine(dc, GetBox().y + 180 - 10 * (position + 1) + 5, header);
+    }
+}
+
+void MelodicBar::DrawHeader(DeviceContext& dc) const {
+    dc.SelectFont(DrawResources::Instance().scoreFont);
+    dc.SetTextColor({0, 0, 0});
+    const int left = GetBox().x - kHeaderWidth;
+    if (IsBass()) {
+        dc.Text(left + kClefDx, GetBox().y + kBassClefDy, kBassClefGlyph);
+    } else {
+        dc.Text(left + kClefDx, GetBox().y + kTrebleClefDy, kTrebleClefGlyph);
+    }
+    DrawKeySignature(dc);
+    DrawTimeSignature(dc);
+}
+
+void MelodicBar::DrawKeySignature(DeviceContext& dc) const {
+    const int key = PropertyOr("KeySignature", 0);
+    const bool sharps = key > 0;
+    const int count = std::min(sharps ? key : -key, static_cast<int>(kSharpDy.size()));
+    const std::array<int, 6>& offsets = sharps ? kSharpDy : kFlatDy;
+    const int x = GetBox().x - kHeaderWidth + kKeyDx;
+    const int y = GetBox().y + (IsBass() ? kBassKeyDy : 0);
+    for (int i = 1; i <= count; ++i) {
+        dc.Text(x + kKeySpacing * i, y + offsets[static_cast<size_t>(i - 1)],
+                sharps ? kSharpGlyph : kFlatGlyph);
     }
 }
 

@@ -32,6 +32,10 @@ public:
     // Positions 0 to 17 from the bottom, 10 units apart; a point off them (or
     // off the bar) is outside and gives the nearer end position.
     Pitch PitchAt(int x, int y) const override;
+    // Five lines, on staff positions 5 to 13.
+    void DrawStaffLines(DeviceContext& dc, bool header) const override;
+    // The clef, the song's key signature and the time signature.
+    void DrawHeader(DeviceContext& dc) const override;
 
     bool IsBass() const { return m_clef == BassClef; }
     char StaffLetter(int position) const;
@@ -55,6 +59,7 @@ public:
 private:
     // The diatonic number (7 x octave + rank) of staff position 0.
     int BottomDiatonic() const;
+    void DrawKeySignature(DeviceContext& dc) const;
 
     int m_clef;
 };

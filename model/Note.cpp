@@ -1,6 +1,11 @@
 #include "model/Note.h"
 
+#include <string_view>
+
+#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
+#include "model/DeviceContext.h"
+#include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 #include "model/NoteChord.h"
 #include "platform/Exception.h"
@@ -10,6 +15,98 @@
 namespace {
 constexpr int kStepsPerWhole = 96;
 constexpr int kTripletStepsPerWhole = 64;
+
+// One character of the notation font per symbol, indexed by SymbolIndex.
+// Every black head is the same "I", whatever flag it takes.
+constexpr std::string_view kRestGlyphs = "@ABCDE";
+constexpr std::string_view kHeadGlyphs = "GHIIII";
+constexpr std::string_view kUpFlagGlyphs = "PPPJKQ";
+constexpr std::string_view kDownFlagGlyphs = "PPPLMT";
+// Indexed by Note::Accidental; NoAccidental draws nothing.
+constexpr std::string_view kAccidentalGlyphs = "=?> RS";
+constexpr std::string_view kDotGlyph = "N";
+constexpr std::string_view kAccentGlyph = "*";
+
+// From the note's reference point to the top-left of the glyph cell that
+// puts the symbol where it belongs.
+constexpr int kGlyphDx = -10;
+constexpr int kGlyphDy = -96;
+constexpr int kUpStemDx = 10;
+constexpr int kUpStemDy = 3;
+constexpr int kDownStemDx = -10;
+constexpr int kDownStemDy = 6;
+constexpr int kUpFlagDx = 20;
+constexpr int kAccidentalDx = -18;
+constexpr int kDotDx = 26;
+constexpr int kWholeBarDotDx = 32;
+constexpr int kDotDy = 12;
+constexpr int kDotOnLineDy = 3;
+constexpr int kAccentBelowDy = 60;
+constexpr int kAccentAboveDy = 10;
+constexpr int kLedgerDx = -15;
+constexpr int kLowestLedgerPosition = 3;
+constexpr int kHighestLedgerPosition = 15;
+
+constexpr Color kBlack{0, 0, 0};
+constexpr Color kHoverBlue{0, 0, 255};
+constexpr Color kSelectedGreen{17, 170, 0};
+constexpr Color kPlayingRed{255, 25, 5};
+constexpr Color kAccentGreen{0, 120, 0};
+
+std::string_view Glyph(std::string_view glyphs, int index) {
+    return glyphs.substr(static_cast<size_t>(index), 1);
+}
+
+// The y of the staff line at a position counted from the bar's lowest
+// editable position.
+int StaffLineY(int barTop, int position) {
+    return barTop + 180 - 10 * (position + 1) + 5;
+}
+
+void DrawLedgerLines(DeviceContext& dc, const NoteBar::Placement& at, int barTop) {
+    if (at.ledgerBelow + at.ledgerAbove == 0) {
+        return;
+    }
+    const int left = at.x + kLedgerDx;
+    for (int k = 0; k < at.ledgerBelow; ++k) {
+        const int y = StaffLineY(barTop, kLowestLedgerPosition - 2 * k);
+        dc.Line({left, y}, {left + at.ledgerWidth, y});
+    }
+    for (int k = 0; k < at.ledgerAbove; ++k) {
+        const int y = StaffLineY(barTop, kHighestLedgerPosition + 2 * k);
+        dc.Line({left, y}, {left + at.ledgerWidth, y});
+    }
+}
+
+void DrawStemAndFlag(DeviceContext& dc, const NoteBar::Placement& at, int symbol, int length,
+                     bool down, bool withFlag) {
+    const int glyphX = at.x + kGlyphDx;
+    const int glyphY = at.y + kGlyphDy;
+    if (down) {
+        const Point from{at.x + kDownStemDx, at.y + kDownStemDy};
+        dc.Line(from, {from.x, from.y + length});
+        if (withFlag) {
+            dc.Text(glyphX, glyphY + length, Glyph(kDownFlagGlyphs, symbol));
+        }
+        return;
+    }
+    const Point from{at.x + kUpStemDx, at.y + kUpStemDy};
+    dc.Line(from, {from.x, from.y - length});
+    if (withFlag) {
+        dc.Text(glyphX + kUpFlagDx, glyphY - length, Glyph(kUpFlagGlyphs, symbol));
+    }
+}
+
+// The accent sits on the side of the head away from the stem.
+void DrawAccent(DeviceContext& dc, const NoteBar::Placement& at, bool stemDown) {
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectFont(resources.smallScoreFont);
+    dc.SetTextColor(kAccentGreen);
+    dc.Text(at.x + kGlyphDx, at.y + kGlyphDy + (stemDown ? kAccentAboveDy : kAccentBelowDy),
+            kAccentGlyph);
+    dc.SelectFont(resources.scoreFont);
+    dc.SetTextColor(kBlack);
+}
 }  // namespace
 
 Note::Note(NoteChord* chord, int step, char letter, int octave, int value, int accidental,
@@ -58,6 +155,75 @@ Rect Note::GetBoundingRect() const {
         return {b.x - 30, b.y - 50, b.x + b.width + 10, b.y + b.height + 40};
     }
     return {b.x - 30, b.y - 35, b.x + b.width + 10, b.y + b.height + 25};
+}
+
+void Note::Draw(DeviceContext& dc) {
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectFont(resources.scoreFont);
+    dc.SelectPen(resources.blackPen);
+    Draw(dc, false, 0, false, false, true);
+}
+
+void Note::Draw(DeviceContext& dc, bool withStem, int stemLength, bool stemDown, bool withFlag,
+                bool noAccent) {
+    const NoteBar* bar = GetNoteBar();
+    if (bar == nullptr) {
+        return;
+    }
+    const NoteBar::Placement at = bar->PlaceNote(*this);
+    const int glyphX = at.x + kGlyphDx;
+    const int glyphY = at.y + kGlyphDy;
+    const int symbol = SymbolIndex(bar->GetSteps());
+    // Paper shows the music, not the editing state.
+    dc.SetTextColor(dc.IsPrinting() ? kBlack : StateColor());
+    if (IsRest()) {
+        dc.Text(glyphX, glyphY, Glyph(kRestGlyphs, symbol));
+    } else {
+        dc.Text(glyphX, glyphY, Glyph(kHeadGlyphs, symbol));
+        if (symbol > 0) {
+            // Only the head shows the note's state; stems and flags stay black.
+            dc.SetTextColor(kBlack);
+            if (withStem) {
+                DrawStemAndFlag(dc, at, symbol, stemLength, stemDown, withFlag);
+            }
+        }
+        if (withStem && !noAccent && bar->HasMark(m_step, DynamicMark::Accent)) {
+            DrawAccent(dc, at, stemDown);
+        }
+    }
+    if (m_dotted) {
+        const int dx = m_length == bar->GetSteps() ? kWholeBarDotDx : kDotDx;
+        dc.Text(glyphX + dx, glyphY + (at.onLine ? kDotOnLineDy : kDotDy), kDotGlyph);
+    }
+    if (m_accidental != NoAccidental && IsValidAccidental(m_accidental) &&
+        m_clef != NoteBar::PercussionClef) {
+        dc.Text(glyphX + kAccidentalDx, glyphY, Glyph(kAccidentalGlyphs, m_accidental));
+    }
+    DrawLedgerLines(dc, at, bar->GetBox().y);
+    dc.SetTextColor(kBlack);
+}
+
+int Note::SymbolIndex(int barSteps) const {
+    const double value = GetTimeValue(false);
+    if (value <= 1.0 || (IsRest() && m_length == barSteps && !m_dotted)) {
+        return 0;
+    }
+    int symbol = 1;
+    for (double written = 2.0; written < 32.0 && value > written; written *= 2.0) {
+        ++symbol;
+    }
+    return symbol;
+}
+
+Color Note::StateColor() const {
+    if (IsHighlighted()) {
+        return kPlayingRed;
+    }
+    const ToolsManager& tools = ToolsManager::Instance();
+    if (!tools.Selection().empty() && tools.Contains(this)) {
+        return kSelectedGreen;
+    }
+    return tools.Hover() == this ? kHoverBlue : kBlack;
 }
 
 void Note::SetLength(int value, bool triplet) {
@@ -116,6 +282,11 @@ void Note::SetAccidental(int accidental) {
 
 NoteChord* Note::GetChord() const {
     return static_cast<NoteChord*>(GetParent());
+}
+
+const NoteBar* Note::GetNoteBar() const {
+    const NoteChord* chord = GetChord();
+    return chord != nullptr ? dynamic_cast<const NoteBar*>(chord->GetParent()) : nullptr;
 }
 
 int Note::GetBarIndex() const {

@@ -5,8 +5,11 @@
 #include <string_view>
 
 #include "model/Archive.h"
+#include "model/Color.h"
 #include "model/SelObject.h"
 
+class DeviceContext;
+class NoteBar;
 class NoteChord;
 
 // One written note or rest (letter 'S') of a melodic or percussion bar. Its
@@ -34,6 +37,19 @@ public:
     std::unique_ptr<SelObject> Clone() const override;
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override;
+    // The note alone, without a stem: stems belong to chords and groups.
+    void Draw(DeviceContext& dc) override;
+    // Draws the rest or head where the bar places it, in the colour of its
+    // state, with its dot, accidental and ledger lines. With the stem (on the
+    // right going up, on the left going down) come the flag, when asked for,
+    // and the accent of the note's step unless noAccent. Symbols use the
+    // current font and lines the current pen: the score font and the black
+    // pen, which the caller selects once for many notes.
+    void Draw(DeviceContext& dc, bool withStem, int stemLength, bool stemDown, bool withFlag,
+              bool noAccent);
+    // The written symbol: 0 whole, 1 half, 2 quarter, 3 eighth, 4 sixteenth,
+    // 5 thirty-second; a whole-bar rest without a dot is a whole rest.
+    int SymbolIndex(int barSteps) const;
 
     // Length from a written value: 96 / value (64 / value in a triplet), a
     // whole rest lasting the bar, plus half when dotted.
@@ -92,6 +108,8 @@ public:
     bool IsHighlighted() const { return m_highlighted.load(std::memory_order_relaxed); }
 
     NoteChord* GetChord() const;
+    // The note bar holding the note's chord, or null.
+    const NoteBar* GetNoteBar() const;
     // Index of the bar holding the note's chord, or -1 outside a bar.
     int GetBarIndex() const;
     // The key number the note sounds, as its bar works it out; -1 for a rest
@@ -115,6 +133,9 @@ public:
     }
 
 private:
+    // Black; hovered blue, selected green, playing red, the later winning.
+    Color StateColor() const;
+
     int m_step;
     char m_letter;
     int m_octave;

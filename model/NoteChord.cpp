@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+#include "editor/DrawResources.h"
+#include "model/DeviceContext.h"
+#include "model/NoteBar.h"
+#include "model/StemVote.h"
+
+namespace {
+constexpr int kStemLength = 60;
+// Stems start a little inside the head: above its middle going up, below
+// going down.
+constexpr int kUpStemDy = 3;
+constexpr int kDownStemDy = 6;
+}  // namespace
+
 NoteChord::NoteChord(SelObject* bar) : SelObject(bar, false) {}
 
 NoteChord::NoteChord(SelObject* bar, std::unique_ptr<Note> first) : SelObject(bar, false) {
@@ -131,6 +144,52 @@ Note* NoteChord::GetLowestNote() const {
         m_notes.begin(), m_notes.end(),
         [](const auto& a, const auto& b) { return a->GetBox().y < b->GetBox().y; });
     return found != m_notes.end() ? found->get() : nullptr;
+}
+
+NoteChord::StemPlan NoteChord::PlanStem() const {
+    StemPlan plan;
+    if (m_notes.empty() || IsRest()) {
+        return plan;
+    }
+    StemVote vote;
+    for (const auto& note : m_notes) {
+        vote.Add(*note);
+    }
+    plan.down = vote.StemsDown();
+    Note* highest = GetHighestNote();
+    Note* lowest = GetLowestNote();
+    plan.note = plan.down ? highest : lowest;
+    plan.length = lowest->GetBox().y - highest->GetBox().y + kStemLength;
+    if (const auto* bar = dynamic_cast<const NoteBar*>(GetParent())) {
+        const Box& box = bar->GetBox();
+        const int middle = box.y + box.height / 2 - 20;
+        const int start = PlacedAt(*plan.note).y + (plan.down ? kDownStemDy : kUpStemDy);
+        plan.length = std::max(plan.length, plan.down ? middle - start : start - middle);
+    }
+    return plan;
+}
+
+void NoteChord::DrawChord(DeviceContext& dc, bool withStems, bool noAccent) {
+    const DrawResources& resources = DrawResources::Instance();
+    dc.SelectFont(resources.scoreFont);
+    dc.SelectPen(resources.blackPen);
+    DrawPlanned(dc, withStems ? PlanStem() : StemPlan{}, noAccent);
+}
+
+void NoteChord::DrawPlanned(DeviceContext& dc, const StemPlan& stem, bool noAccent) {
+    for (const auto& note : m_notes) {
+        if (note.get() == stem.note) {
+            note->Draw(dc, true, stem.length, stem.down, true, noAccent);
+        } else {
+            note->Draw(dc, false, 0, false, false, noAccent);
+        }
+    }
+}
+
+Point NoteChord::PlacedAt(const Note& note) {
+    // The inverse of NoteBar::HeadBox.
+    const Box& box = note.GetBox();
+    return {box.x + 10, box.y + (note.IsRest() ? 25 : 5)};
 }
 
 void NoteChord::Serialize(Archive& archive) {

@@ -11,6 +11,14 @@
 // (step, length, triplet, rest) it reads from the first note.
 class NoteChord : public SelObject {
 public:
+    // The stem of a chord drawn on its own: the note that carries it (null
+    // for a rest), its direction and length.
+    struct StemPlan {
+        Note* note = nullptr;
+        bool down = false;
+        int length = 0;
+    };
+
     explicit NoteChord(SelObject* bar);
     NoteChord(SelObject* bar, std::unique_ptr<Note> first);
     NoteChord(const NoteChord& other);
@@ -60,6 +68,20 @@ public:
     // Highest and lowest on screen (smallest and largest note-head y).
     Note* GetHighestNote() const;
     Note* GetLowestNote() const;
+
+    // The stem as the staff positions of the notes decide: down for mostly
+    // high notes, carried by the head farthest from the stem's tip, long
+    // enough to span the chord and reach the staff's middle line.
+    StemPlan PlanStem() const;
+    // Draws every note in the score font; with stems, the stem note carries
+    // the stem, its flag and the step's accent.
+    void DrawChord(DeviceContext& dc, bool withStems, bool noAccent);
+    // Draws every note with the planned stem (none without a stem note) in
+    // the current font and pen, for callers that planned the stem already.
+    void DrawPlanned(DeviceContext& dc, const StemPlan& stem, bool noAccent);
+    // The point the bar placed a note at (its glyph's reference), read back
+    // from the note's box.
+    static Point PlacedAt(const Note& note);
 
 private:
     std::vector<std::unique_ptr<Note>> m_notes;

@@ -1,5 +1,12 @@
 #include "model/PercussionBar.h"
 
+#include "editor/DrawResources.h"
+#include "model/DeviceContext.h"
+
+namespace {
+constexpr int kDrumLineDy = 85;
+}  // namespace
+
 PercussionBar::PercussionBar(Track* track, int index, const Box& box) : NoteBar(track, index, box) {
     PutWholeBarRest();
 }
@@ -39,4 +46,15 @@ void PercussionBar::NormalizeLoadedNote(Note& note) const {
     if (!note.IsRest()) {
         note.SetPitch(5, 'C');
     }
+}
+
+void PercussionBar::DrawStaffLines(DeviceContext& dc, bool header) const {
+    dc.SelectPen(DrawResources::Instance().blackPen);
+    DrawStaffLine(dc, GetBox().y + kDrumLineDy, header);
+}
+
+void PercussionBar::DrawHeader(DeviceContext& dc) const {
+    dc.SelectFont(DrawResources::Instance().scoreFont);
+    dc.SetTextColor({0, 0, 0});
+    DrawTimeSignature(dc);
 }

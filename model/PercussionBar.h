@@ -26,6 +26,13 @@ public:
     // C 5 without accidental wherever the click is.
     Pitch PitchAt(int x, int y) const override;
     int MarkingOffset() const override { return 60; }
+    // The lyrics come close under the drum line, so the marks go above the
+    // stems instead.
+    int MarkTop() const override { return GetBox().y + MarkingOffset() - 80; }
+    // The one line the drum notes sit on.
+    void DrawStaffLines(DeviceContext& dc, bool header) const override;
+    // A drum staff has no clef or key: only the time signature.
+    void DrawHeader(DeviceContext& dc) const override;
 
 protected:
     void NormalizeEnteredPitch(char& letter, int& octave, int& accidental) const override;
