@@ -262,6 +262,8 @@ void Song::SetBarsPerLine(int barsPerLine) {
 }
 
 void Song::Relayout() {
+    m_title->Measure();
+    m_author->Measure();
     Track* tracks[kMaxTracks] = {};
     for (int slot = 0; slot < m_numTracks; ++slot) {
         tracks[slot] = m_tracks[static_cast<size_t>(slot)].get();

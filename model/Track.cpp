@@ -210,6 +210,7 @@ void Track::PlaceControls() {
     const int sliderTop = IsAccompaniment() ? top + 50 : top + 110;
     if (m_title) {
         m_title->SetBox({left, titleTop, 190, 30});
+        m_title->Measure();
     }
     if (m_selector) {
         m_selector->SetRect({left, selectorTop, left + 190, selectorTop + 27});

@@ -1,0 +1,95 @@
+#include "editor/ScorePainter.h"
+
+#include <cstdio>
+
+#include "editor/DrawResources.h"
+#include "editor/GradientFill.h"
+#include "editor/ToolsManager.h"
+#include "editor/TrackPainter.h"
+#include "model/PageGeometry.h"
+#include "model/Song.h"
+#include "model/SongText.h"
+#include "model/Track.h"
+#include "model/UserText.h"
+
+namespace {
+
+constexpr Color kDesk{ScorePainter::kDeskRed, ScorePainter::kDeskGreen, ScorePainter::kDeskBlue};
+constexpr Color kShadow{52, 86, 129};
+constexpr Color kHeaderTop{213, 224, 238};
+constexpr Color kWhite{255, 255, 255};
+constexpr int kShadowWidth = 15;
+constexpr int kShadowBands = 5;
+constexpr int kHeaderBands = 20;
+
+}  // namespace
+
+int ScorePainter::PageCount() {
+    const ToolsManager& tools = ToolsManager::Instance();
+    return PageGeometry::PageCount(tools.TotalBars(), tools.BarsPerPage());
+}
+
+void ScorePainter::PaintScreen(DeviceContext& dc, Song* song, int pageCount) {
+    if (song == nullptr) {
+        pageCount = 1;
+    }
+    dc.FillRect(dc.ClipBox(), kDesk);
+    for (int page = 0; page < pageCount; ++page) {
+        Rect withShadow = PageGeometry::PageRect(page);
+        withShadow.right += kShadowWidth;
+        withShadow.bottom += kShadowWidth;
+        if (dc.RectVisible(withShadow)) {
+            DrawPage(dc, page);
+            DrawPageLabel(dc, page, pageCount);
+        }
+    }
+    if (song == nullptr) {
+        return;
+    }
+    DrawSongTexts(dc, *song);
+    for (int i = 0; i < song->GetNumTracks(); ++i) {
+        TrackPainter::Draw(dc, *song, *song->GetTrack(i), 0);
+    }
+}
+
+void ScorePainter::PrintPage(DeviceContext& dc, Song& song, int page, int pageCount) {
+    DrawSongTexts(dc, song);
+    for (int i = 0; i < song.GetNumTracks(); ++i) {
+        TrackPainter::Draw(dc, song, *song.GetTrack(i), page);
+    }
+    DrawPageLabel(dc, page - 1, pageCount);
+}
+
+void ScorePainter::DrawPage(DeviceContext& dc, int page) {
+    const Rect paper = PageGeometry::PageRect(page);
+    GradientFill::Fill(dc,
+                       {paper.right, paper.top + 10, paper.right + kShadowWidth,
+                        paper.top + 10 + PageGeometry::kPageHeight},
+                       kShadow, kDesk, kShadowBands, GradientFill::LeftToRight);
+    GradientFill::Fill(
+        dc, {paper.left + 5, paper.bottom, paper.left + 5 + 2110, paper.bottom + kShadowWidth},
+        kShadow, kDesk, kShadowBands, GradientFill::TopToBottom);
+    dc.SelectPen({{0, 0, 0}, 1});
+    dc.SelectBrush(kWhite);
+    dc.Rectangle(paper);
+    GradientFill::Fill(dc, {paper.left + 2, paper.top + 2, paper.left + 2 + 2096, paper.top + 82},
+                       kHeaderTop, kWhite, kHeaderBands, GradientFill::TopToBottom);
+}
+
+void ScorePainter::DrawPageLabel(DeviceContext& dc, int page, int pageCount) {
+    char label[48];
+    std::snprintf(label, sizeof label, "Page %d of %d", page + 1, pageCount);
+    dc.SelectFont(DrawResources::Instance().labelFont);
+    dc.SetTextColor({0, 0, 0});
+    dc.Text(PageGeometry::kPagePitch * page + 1895, 100, label);
+}
+
+void ScorePainter::DrawSongTexts(DeviceContext& dc, Song& song) {
+    if (ToolsManager::Instance().CurrentPage() == 0) {
+        song.GetTitleText()->Draw(dc);
+        song.GetAuthorText()->Draw(dc);
+    }
+    for (const auto& text : song.GetUserTexts()) {
+        text->Draw(dc);
+    }
+}
