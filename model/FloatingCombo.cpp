@@ -78,7 +78,7 @@ void FloatingCombo::Draw(DeviceContext& dc) {
     DrawBackground(dc);
     const bool hovered = ToolsManager::Instance().Hover() == this;
     dc.SelectFont(TextFont(hovered));
-    const std::string text = CurrentText();
+    const std::string text = FitToWidth(dc, CurrentText(), m_rect.right - m_rect.left + kOverhang);
     // Empty items (no chord, no style yet) write nothing at all.
     if (!text.empty()) {
         const Point origin = TextOrigin();
@@ -91,6 +91,28 @@ void FloatingCombo::Draw(DeviceContext& dc) {
     if (hovered && m_index == 0) {
         DrawHint(dc);
     }
+}
+
+std::string FloatingCombo::FitToWidth(DeviceContext& dc, std::string text, int width) {
+    if (dc.TextExtent(text).width <= width) {
+        return text;
+    }
+    // Long instrument names would run into the staff's clef: cut them at a
+    // character boundary and mark the cut.
+    static constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+    while (!text.empty()) {
+        // Drop the last character: its continuation bytes, then its lead byte.
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
+            text.pop_back();
+        }
+        if (!text.empty()) {
+            text.pop_back();
+        }
+        if (dc.TextExtent(text + std::string(kEllipsis)).width <= width) {
+            break;
+        }
+    }
+    return text + std::string(kEllipsis);
 }
 
 void FloatingCombo::DrawHalo(DeviceContext& dc, Point origin, const std::string& text) {

@@ -13,6 +13,8 @@
 // shown. The channel is the track number the selector speaks for.
 class FloatingCombo : public SelObject {
 public:
+    // How far a selector's text may run past its box before it is cut.
+    static constexpr int kOverhang = 10;
     FloatingCombo(SelObject* owner, int channel);
     FloatingCombo(const FloatingCombo&) = default;
 
@@ -63,6 +65,8 @@ protected:
     virtual void DrawHint(DeviceContext& /*dc*/) {}
 
 private:
+    // The text, cut and ended with an ellipsis when wider than the width.
+    static std::string FitToWidth(DeviceContext& dc, std::string text, int width);
     static void DrawHalo(DeviceContext& dc, Point origin, const std::string& text);
 
     int m_channel;
