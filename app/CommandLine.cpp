@@ -85,7 +85,7 @@ std::string CommandLine::Usage() {
            "Quillsong, a music-notation composer for beginners.\n"
            "\n"
            "  -o, --export-to OUT  convert IN.qs without a window; OUT's extension picks the\n"
-           "                       format (.qs, .mid or .midi, .wav)\n"
+           "                       format (.qs, .mid or .midi, .wav, .pdf, .png)\n"
            "      --force          open songs written by a newer Quillsong without asking\n"
            "      --zoom N         zoom for images, in percent (default 100)\n"
            "      --play           play IN.qs through the MIDI output; Ctrl+C stops\n"

@@ -5,6 +5,11 @@
 #include <filesystem>
 #include <ostream>
 
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "editor/qt/NotationFonts.h"
+#include "editor/qt/ScoreExporter.h"
 #include "files/MidiExporter.h"
 #include "files/SongFiles.h"
 #include "model/Song.h"
@@ -48,13 +53,55 @@ int RenderWav(Song& song, const CommandLine& line, std::ostream& errors) {
     return 0;
 }
 
+// A conversion's output is its messages; Qt's notes about the desktop session
+// it runs without (no runtime folder, no display) are not among them.
+void QuietDesktopNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths:"))) {
+        return;
+    }
+    if (type == QtDebugMsg || type == QtInfoMsg) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n",
+                 qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+}
+
+// Draws the score into a PNG (as the screen shows it) or a PDF (as printed).
+// Converting needs no window, so Qt runs without a display unless told
+// otherwise.
+int RenderScore(Song& song, const CommandLine& line, bool pdf, std::ostream& errors) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(QuietDesktopNotes);
+    int argc = 1;
+    char name[] = "quillsong";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    std::string error;
+    if (!NotationFonts::Load(error)) {
+        errors << "quillsong: " << error << "\n";
+        return 1;
+    }
+    song.Relayout();
+    const bool written = pdf ? ScoreExporter::ExportPdf(song, line.output, error)
+                             : ScoreExporter::ExportPng(song, line.output, line.zoom, error);
+    if (!written) {
+        errors << "quillsong: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     const std::string extension = LowerExtension(line.output);
     const bool midi = extension == ".mid" || extension == ".midi";
     const bool wav = extension == ".wav";
-    if (extension != ".qs" && !midi && !wav) {
+    const bool pdf = extension == ".pdf";
+    const bool png = extension == ".png";
+    if (extension != ".qs" && !midi && !wav && !pdf && !png) {
         errors << "quillsong: cannot write '" << line.output << "': unknown format '" << extension
                << "'\n";
         return 2;
@@ -64,6 +111,9 @@ int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
         auto song = SongFiles::Load(line.input, &prompt);
         if (wav) {
             return RenderWav(*song, line, errors);
+        }
+        if (pdf || png) {
+            return RenderScore(*song, line, pdf, errors);
         }
         if (midi) {
             MidiExporter::WriteFile(*song, line.output);

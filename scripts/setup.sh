@@ -15,6 +15,9 @@ packages=(
     # Checking exported MIDI files: an independent reader (used with
     # /usr/bin/python3) and a player that renders them to audio.
     python3-mido fluidsynth
+    # Drawing the score, images and PDF: Qt's GUI module, and free faces
+    # standing in for the Windows fonts the score's texts name.
+    qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
 )
 
 missing=()

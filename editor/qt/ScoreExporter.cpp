@@ -1,0 +1,107 @@
+#include "editor/qt/ScoreExporter.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cmath>
+
+#include "editor/ScorePainter.h"
+#include "editor/qt/QtDeviceContext.h"
+#include "model/PageGeometry.h"
+#include "model/Song.h"
+#include "model/SongText.h"
+
+namespace {
+
+constexpr qreal kScreenDotsPerInch = 96.0;
+constexpr int kPdfDotsPerInch = 1200;
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The printing mapping for page k: the A4 page fills the paper's width or
+// height, whichever is the tighter fit, keeping its proportions.
+void MapPrintedPage(QPainter& painter, int page, qreal paperWidth, qreal paperHeight) {
+    const qreal pageRatio =
+        static_cast<qreal>(PageGeometry::kPageHeight) / PageGeometry::kPageWidth;
+    const qreal paperRatio = paperHeight / paperWidth;
+    const qreal viewportHeight = pageRatio > paperRatio ? paperHeight : paperWidth * pageRatio;
+    const qreal scale = std::trunc(viewportHeight) / PageGeometry::kPageHeight;
+    const Point origin = PageGeometry::PageOrigin(page - 1);
+    painter.resetTransform();
+    painter.scale(scale, scale);
+    painter.translate(-origin.x, -origin.y);
+}
+
+}  // namespace
+
+bool ScoreExporter::ExportPng(Song& song, const std::string& path, int zoomPercent,
+                              std::string& error) {
+    const int pages = ScorePainter::PageCount();
+    const Rect area{0, 0, PageGeometry::ScrollWidth(pages), PageGeometry::kScrollHeight};
+    const qreal scale = QtDeviceContext::ScreenScale(zoomPercent, kScreenDotsPerInch);
+    const int width = static_cast<int>(std::ceil(area.right * scale));
+    const int height = static_cast<int>(std::ceil(area.bottom * scale));
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        error = "the image is too large to make";
+        return false;
+    }
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(scale, scale);
+        QtDeviceContext dc(painter, area, false);
+        ScorePainter::PaintScreen(dc, &song, pages);
+    }
+    QSaveFile file(ToQString(path));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+bool ScoreExporter::ExportPdf(Song& song, const std::string& path, std::string& error) {
+    const int pages = ScorePainter::PageCount();
+    QSaveFile file(ToQString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = "cannot write " + path;
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(ToQString(song.GetTitleText()->GetText()));
+        writer.setCreator(QStringLiteral("Quillsong"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            error = "cannot start the PDF";
+            file.cancelWriting();
+            return false;
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (int page = 1; page <= pages; ++page) {
+            if (page > 1) {
+                writer.newPage();
+            }
+            MapPrintedPage(painter, page, writer.width(), writer.height());
+            QtDeviceContext dc(painter, PageGeometry::PageRect(page - 1), true);
+            ScorePainter::PrintPage(dc, song, page, pages);
+        }
+        painter.end();
+    }
+    if (!file.commit()) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+class Song;
+
+// Writes the score as the screen shows it (a PNG of the desk and pages) or
+// as the printer prints it (a PDF, one A4 page per score page). Both write
+// to a temporary file beside the target and rename it, so a failure never
+// leaves a half-written file. Needs a QGuiApplication with the notation font.
+class ScoreExporter {
+public:
+    // The whole scroll area at the zoom, 96 dots per inch at 100 %.
+    static bool ExportPng(Song& song, const std::string& path, int zoomPercent, std::string& error);
+    static bool ExportPdf(Song& song, const std::string& path, std::string& error);
+};
