@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QColor>
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/MidiExportReader.h"
+#include "files/SongFiles.h"
+#include "model/Song.h"
+
+// quillsong -o OUT.png / OUT.pdf IN.qs, run as the user runs it, compared
+// with reference pictures that were looked at and found right.
+//
+// Set QUILLSONG_UPDATE_REFERENCES=1 to rewrite the references after a
+// deliberate change in drawing; then look at them before committing.
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = fs::path(QUILLSONG_TEST_DATA) / ".." / ".." / "examples";
+const fs::path kReferences = fs::path(QUILLSONG_TEST_DATA) / "render";
+
+// The pictures are drawn at 200 % so a symbol covers enough pixels to count.
+// A pixel differs when a channel is off by more than kChannelTolerance;
+// antialiasing and font rasterising wobble by less. Up to kAllowedPixels may
+// differ: about three augmentation dots' worth, so a moved stem, a lost
+// accidental or a few lost dots fail.
+constexpr int kZoom = 200;
+constexpr int kChannelTolerance = 64;
+constexpr long kAllowedPixels = 100;
+
+struct Difference {
+    bool sameSize = false;
+    long differing = 0;
+    long total = 0;
+};
+
+Difference Compare(const QImage& actual, const QImage& expected) {
+    Difference result;
+    result.sameSize = actual.size() == expected.size();
+    if (!result.sameSize) {
+        return result;
+    }
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const int delta = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])),
+                                        std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
+                                        std::abs(qBlue(rowA[x]) - qBlue(rowB[x]))});
+            result.differing += delta > kChannelTolerance ? 1 : 0;
+        }
+    }
+    result.total = static_cast<long>(a.width()) * a.height();
+    return result;
+}
+
+class ScoreRenderingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("quillsong-render-" + std::to_string(getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    static std::pair<int, std::string> Run(const std::string& arguments) {
+        int status = 0;
+        std::string output = MidiExportReader::Shell(
+            std::string(QUILLSONG_BINARY) + " " + arguments + " 2>&1", status);
+        return {status, output};
+    }
+    static std::string ReadAll(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    // Page objects of a PDF ("/Type /Page", not the "/Type /Pages" tree).
+    static int PdfPages(const std::string& pdf) {
+        int pages = 0;
+        for (size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+             at = pdf.find("/Type /Page", at + 1)) {
+            pages += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+        }
+        return pages;
+    }
+    std::string SaveLongSong(int bars) const {
+        Song song("Long", "Me", bars, 100, {4, 4}, 0);
+        song.AddTrebleTrack();
+        song.AddBassTrack();
+        const std::string path = (dir / "long.qs").string();
+        SongFiles::Save(song, path);
+        return path;
+    }
+
+    fs::path dir;
+};
+
+class ExampleRenderingTest : public ScoreRenderingTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ExampleRenderingTest, LooksLikeItsReferencePicture) {
+    const std::string name = GetParam();
+    const fs::path out = dir / (name + ".png");
+    const auto [status, output] = Run("--zoom " + std::to_string(kZoom) + " -o " + out.string() +
+                                      " " + (kExamples / (name + ".qs")).string());
+    ASSERT_EQ(status, 0) << output;
+    const QImage actual(QString::fromStdString(out.string()));
+    ASSERT_FALSE(actual.isNull());
+    const fs::path reference = kReferences / (name + ".png");
+    if (std::getenv("QUILLSONG_UPDATE_REFERENCES") != nullptr) {
+        fs::copy_file(out, reference, fs::copy_options::overwrite_existing);
+        GTEST_SKIP() << "reference rewritten: " << reference;
+    }
+    const QImage expected(QString::fromStdString(reference.string()));
+    ASSERT_FALSE(expected.isNull()) << "no reference picture " << reference;
+    const Difference difference = Compare(actual, expected);
+    const fs::path kept = fs::temp_directory_path() / ("quillsong-actual-" + name + ".png");
+    if (!difference.sameSize || difference.differing > kAllowedPixels) {
+        fs::copy_file(out, kept, fs::copy_options::overwrite_existing);
+    }
+    ASSERT_TRUE(difference.sameSize)
+        << actual.width() << "x" << actual.height() << " against " << expected.width() << "x"
+        << expected.height() << "; the new picture is kept as " << kept;
+    EXPECT_LE(difference.differing, kAllowedPixels)
+        << difference.differing << " of " << difference.total
+        << " pixels differ; the new picture is kept as " << kept;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleRenderingTest,
+                         ::testing::Values("TwinkleTwinkle", "TripletsAndTies", "PianoMinuet",
+                                           "ChordsAndDrums", "SixEightSong"));
+
+TEST_F(ScoreRenderingTest, ZoomScalesThePicture) {
+    const std::string input = (kExamples / "TwinkleTwinkle.qs").string();
+    const fs::path normal = dir / "normal.png";
+    const fs::path half = dir / "half.png";
+    ASSERT_EQ(Run("-o " + normal.string() + " " + input).first, 0);
+    ASSERT_EQ(Run("--zoom 50 -o " + half.string() + " " + input).first, 0);
+    const QImage full(QString::fromStdString(normal.string()));
+    const QImage small(QString::fromStdString(half.string()));
+    // One page is 2165 x 3010 tenths of a millimetre: 819 x 1138 pixels at 96 dpi.
+    EXPECT_EQ(full.width(), 819);
+    EXPECT_EQ(full.height(), 1138);
+    EXPECT_NEAR(small.width(), full.width() / 2, 1);
+    EXPECT_NEAR(small.height(), full.height() / 2, 1);
+}
+
+TEST_F(ScoreRenderingTest, PdfHasOneA4PagePerScorePage) {
+    // Treble and bass: 6 systems of 4 bars a page, so 50 bars take 3 pages.
+    const std::string input = SaveLongSong(50);
+    const fs::path out = dir / "long.pdf";
+    const auto [status, output] = Run("-o " + out.string() + " " + input);
+    ASSERT_EQ(status, 0) << output;
+    const std::string pdf = ReadAll(out);
+    ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(PdfPages(pdf), 3);
+    // A4 in points.
+    EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);
+}
+
+TEST_F(ScoreRenderingTest, BadInputWritesNothing) {
+    const fs::path broken = dir / "broken.qs";
+    std::ofstream(broken) << "<LarkSong><Track";
+    for (const char* name : {"out.png", "out.pdf"}) {
+        const fs::path out = dir / name;
+        const auto [status, output] = Run("-o " + out.string() + " " + broken.string());
+        EXPECT_EQ(status, 1) << name;
+        EXPECT_FALSE(output.empty());
+        EXPECT_FALSE(fs::exists(out)) << name;
+    }
+    const auto [status, output] = Run("-o " + (dir / "missing" / "out.pdf").string() + " " +
+                                      (kExamples / "TwinkleTwinkle.qs").string());
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("cannot write"), std::string::npos) << output;
+}
+
+}  // namespace
