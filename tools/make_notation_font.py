@@ -12,9 +12,10 @@ reference point at the TOP-LEFT of the character cell. The font is used at a
 cell height of 170 drawing units (1 unit = 0.1 mm) and the staff space is 20
 units, so:
 
-  * units per em 1000, ascent 594 (= 1000 * 101 / 170) and descent 406 in
-    every metric table, line gap 0: the baseline lies 101 units below the top
-    of the cell, and one drawing unit is 1000 / 170 font units;
+  * units per em 1000 and a cell of two ems: ascent 1188 (= 2000 * 101 / 170)
+    and descent 812 in every metric table, line gap 0: the baseline lies 101
+    units below the top of the cell, and one drawing unit is 2000 / 170 font
+    units;
   * every glyph is scaled so that one Emmentaler staff space becomes 20
     drawing units, then moved so that it sits where the drawing code expects
     it (see GLYPHS below; coordinates there are drawing units, x from the
@@ -49,11 +50,17 @@ except ImportError:
 # Geometry
 
 UPM = 1000
-CELL = 170  # drawing units per em
+# The cell spans two ems. Text renderers size a font by its em, and Qt stops
+# caching glyph images above 64 pixels an em and draws them as outlines, far
+# slower; a cell of two ems keeps the score's symbols cached up to about
+# 200 % zoom.
+CELL_EMS = 2
+CELL = 170  # drawing units per cell
+CELL_UNITS = UPM * CELL_EMS  # font units per cell
 BASELINE = 101  # drawing units from the cell's top down to the baseline
-ASCENT = round(UPM * BASELINE / CELL)  # 594
-DESCENT = UPM - ASCENT  # 406
-FU = UPM / CELL  # font units per drawing unit
+ASCENT = round(CELL_UNITS * BASELINE / CELL)  # 1188
+DESCENT = CELL_UNITS - ASCENT  # 812
+FU = CELL_UNITS / CELL  # font units per drawing unit
 STAFF_SPACE = 20  # drawing units
 ADVANCE_GAP = 2  # advance width = right edge + this, in drawing units
 SPACE_ADVANCE = 100  # font units
@@ -250,9 +257,11 @@ def build(source, staff_space, out_path):
     font = fontforge.font()
     font.encoding = "UnicodeBmp"
     font.is_quadratic = False
+    # FontForge's own ascent and descent make up the em; the cell's metrics
+    # go into the tables the renderers read, below.
     font.em = UPM
-    font.ascent = ASCENT
-    font.descent = DESCENT
+    font.ascent = round(UPM * BASELINE / CELL)
+    font.descent = UPM - font.ascent
     font.fontname = PS_NAME
     font.familyname = FAMILY
     font.fullname = FAMILY

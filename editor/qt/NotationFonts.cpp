@@ -13,11 +13,14 @@ std::string NotationFonts::FontPath() {
 }
 
 bool NotationFonts::Load(std::string& error) {
+    return LoadFrom(FontPath(), error);
+}
+
+bool NotationFonts::LoadFrom(const std::string& path, std::string& error) {
     static bool loaded = false;
     if (loaded) {
         return true;
     }
-    const std::string path = FontPath();
     if (QFontDatabase::addApplicationFont(QString::fromStdString(path)) < 0) {
         error = "cannot load the notation font " + path;
         return false;

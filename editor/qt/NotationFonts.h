@@ -10,5 +10,7 @@ class NotationFonts {
 public:
     // False, with the reason, when the notation font cannot be loaded.
     static bool Load(std::string& error);
+    // The same with the notation font from a file of the caller's choice.
+    static bool LoadFrom(const std::string& fontPath, std::string& error);
     static std::string FontPath();
 };

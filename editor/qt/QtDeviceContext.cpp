@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
+#include <array>
 #include <cmath>
 
 #include "editor/qt/QtFontCache.h"
@@ -56,41 +57,88 @@ void QtDeviceContext::SelectFont(const FontSpec& font) {
 }
 
 void QtDeviceContext::SelectPen(const PenSpec& pen) {
-    m_pen = QPen(ToQColor(pen.color), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QColor color = ToQColor(pen.color);
+    if (m_pen.style() == Qt::SolidLine && m_pen.color() == color && m_pen.width() == pen.width) {
+        return;
+    }
+    m_pen = QPen(color, pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (m_painterPen == PainterPen::Shape) {
+        m_painterPen = PainterPen::Unknown;
+    }
 }
 
 void QtDeviceContext::SelectNullPen() {
     m_pen = QPen(Qt::NoPen);
+    if (m_painterPen == PainterPen::Shape) {
+        m_painterPen = PainterPen::Unknown;
+    }
 }
 
 void QtDeviceContext::SelectBrush(Color color) {
-    m_brush = QBrush(ToQColor(color));
+    const QColor qcolor = ToQColor(color);
+    if (m_brush.style() == Qt::SolidPattern && m_brush.color() == qcolor) {
+        return;
+    }
+    m_brush = QBrush(qcolor);
+    m_painterBrushCurrent = false;
 }
 
 void QtDeviceContext::SelectNullBrush() {
     m_brush = QBrush(Qt::NoBrush);
+    m_painterBrushCurrent = false;
 }
 
 void QtDeviceContext::SetTextColor(Color color) {
-    m_textColor = ToQColor(color);
+    const QColor qcolor = ToQColor(color);
+    if (qcolor == m_textColor) {
+        return;
+    }
+    m_textColor = qcolor;
+    if (m_painterPen == PainterPen::Text) {
+        m_painterPen = PainterPen::Unknown;
+    }
+}
+
+void QtDeviceContext::ApplyPen() {
+    if (m_painterPen != PainterPen::Shape) {
+        m_painter.setPen(m_pen);
+        m_painterPen = PainterPen::Shape;
+    }
 }
 
 void QtDeviceContext::ApplyShapeState() {
-    m_painter.setPen(m_pen);
-    m_painter.setBrush(m_brush);
+    ApplyPen();
+    if (!m_painterBrushCurrent) {
+        m_painter.setBrush(m_brush);
+        m_painterBrushCurrent = true;
+    }
 }
 
 void QtDeviceContext::ApplyTextState() {
-    m_painter.setPen(m_textColor);
+    if (m_painterPen != PainterPen::Text) {
+        m_painter.setPen(m_textColor);
+        m_painterPen = PainterPen::Text;
+    }
+}
+
+const QString& QtDeviceContext::CharacterString(char c) {
+    static const auto table = [] {
+        std::array<QString, 128> strings;
+        for (int i = 0; i < 128; ++i) {
+            strings[static_cast<size_t>(i)] = QString(QChar(i));
+        }
+        return strings;
+    }();
+    return table[static_cast<unsigned char>(c) & 0x7F];
 }
 
 void QtDeviceContext::Line(Point from, Point to) {
-    m_painter.setPen(m_pen);
+    ApplyPen();
     m_painter.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
 
 void QtDeviceContext::Polyline(std::span<const Point> points) {
-    m_painter.setPen(m_pen);
+    ApplyPen();
     m_painter.drawPolyline(ToPolygon(points));
 }
 
@@ -118,7 +166,12 @@ void QtDeviceContext::Text(int x, int y, std::string_view text) {
         return;
     }
     ApplyTextState();
-    m_painter.drawText(QPointF(x, y + m_ascent),
+    const QPointF baseline(x, y + m_ascent);
+    if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) {
+        m_painter.drawText(baseline, CharacterString(text[0]));
+        return;
+    }
+    m_painter.drawText(baseline,
                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 

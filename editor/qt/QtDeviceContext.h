@@ -39,8 +39,11 @@ public:
     bool IsPrinting() const override { return m_printing; }
 
 private:
+    void ApplyPen();
     void ApplyShapeState();
     void ApplyTextState();
+    // Single characters are most of the score's text: notation symbols.
+    static const QString& CharacterString(char c);
 
     QPainter& m_painter;
     Rect m_clipBox;
@@ -51,4 +54,9 @@ private:
     QPen m_pen;
     QBrush m_brush;
     QColor m_textColor;
+    // What the painter holds now, so unchanged state is not set again:
+    // QPainter redoes work for every pen or brush it is given.
+    enum class PainterPen { Unknown, Shape, Text };
+    PainterPen m_painterPen = PainterPen::Unknown;
+    bool m_painterBrushCurrent = false;
 };
