@@ -20,11 +20,11 @@ public:
     };
 
     static QtFontCache& Instance();
-    const Entry& Get(const FontSpec& spec);
+    const Entry& Get(const FontSpec& request);
 
 private:
-    static std::string Key(const FontSpec& spec);
-    static Entry Make(const FontSpec& spec);
+    static std::string Key(const FontSpec& request);
+    static Entry Make(const FontSpec& request);
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_entries;
