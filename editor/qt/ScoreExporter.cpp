@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <cmath>
 
+#include "editor/PrintMapping.h"
 #include "editor/ScorePainter.h"
 #include "editor/qt/QtDeviceContext.h"
 #include "model/PageGeometry.h"
@@ -24,18 +25,13 @@ QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The printing mapping for page k: the A4 page fills the paper's width or
-// height, whichever is the tighter fit, keeping its proportions.
+// Score units to the PDF page's dots for printed page k.
 void MapPrintedPage(QPainter& painter, int page, qreal paperWidth, qreal paperHeight) {
-    const qreal pageRatio =
-        static_cast<qreal>(PageGeometry::kPageHeight) / PageGeometry::kPageWidth;
-    const qreal paperRatio = paperHeight / paperWidth;
-    const qreal viewportHeight = pageRatio > paperRatio ? paperHeight : paperWidth * pageRatio;
-    const qreal scale = std::trunc(viewportHeight) / PageGeometry::kPageHeight;
-    const Point origin = PageGeometry::PageOrigin(page - 1);
+    const PrintMapping mapping = PrintMapping::ForPage(page, paperWidth, paperHeight);
     painter.resetTransform();
-    painter.scale(scale, scale);
-    painter.translate(-origin.x, -origin.y);
+    painter.translate(mapping.originX, mapping.originY);
+    painter.scale(mapping.scale, mapping.scale);
+    painter.translate(-mapping.pageLeft, -mapping.pageTop);
 }
 
 }  // namespace

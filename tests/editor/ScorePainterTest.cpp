@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/GradientFill.h"
+#include "editor/PrintMapping.h"
 #include "editor/ScorePainter.h"
 #include "editor/ToolsManager.h"
 #include "model/Bar.h"
@@ -172,6 +173,33 @@ TEST_F(ScorePainterTest, ASingleStaffHasNoSystemJoin) {
     }
     EXPECT_EQ(VerticalLinesAt(dc, bar.x + 4 * bar.width - 14).size(), 1u);
     EXPECT_EQ(FinalBarStrokes(dc), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PrintMappingTest, TheA4PageFillsTheTighterSideOfThePaper) {
+    // A4 at 1200 dots per inch: the page fills the paper exactly.
+    const PrintMapping a4 = PrintMapping::ForPage(1, 9921, 14031);
+    EXPECT_NEAR(a4.scale * 2100, 9921, 5);
+    EXPECT_NEAR(a4.scale * 2970, 14031, 1);
+    // Letter is wider for its height than A4: the page fits the height and
+    // leaves a strip on the right.
+    const PrintMapping letter = PrintMapping::ForPage(1, 10200, 13200);
+    EXPECT_NEAR(letter.scale * 2970, 13200, 1);
+    EXPECT_LT(letter.scale * 2100, 10200);
+    // A tall narrow paper fits the width instead.
+    const PrintMapping tall = PrintMapping::ForPage(1, 1000, 2000);
+    EXPECT_NEAR(tall.scale * 2100, 1000, 1);
+}
+
+TEST(PrintMappingTest, EachPageStartsAtItsOwnOriginLessThePrinterMargin) {
+    const PrintMapping third = PrintMapping::ForPage(3, 9921, 14031, 50, 60);
+    EXPECT_EQ(third.pageLeft, 25 + 2 * 2115);
+    EXPECT_EQ(third.pageTop, 25);
+    EXPECT_EQ(third.originX, -50);
+    EXPECT_EQ(third.originY, -60);
 }
 
 }  // namespace
