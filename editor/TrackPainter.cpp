@@ -35,14 +35,6 @@ StaffSpan SpanOf(const Bar& bar) {
     return {box.y + 45, box.y + 125};
 }
 
-Rect BoxRect(const Box& box) {
-    return {box.x, box.y, box.x + box.width, box.y + box.height};
-}
-
-bool Meets(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 }  // namespace
 
 void TrackPainter::Draw(DeviceContext& dc, const Song& song, const Track& track, int page) {
@@ -54,7 +46,7 @@ void TrackPainter::Draw(DeviceContext& dc, const Song& song, const Track& track,
     const bool numbered = IsFirstStaff(song, track);
     const Rect printed = page > 0 ? PageGeometry::PageRect(page - 1) : Rect{};
     for (const auto& bar : track.Bars()) {
-        if (page > 0 && !Meets(BoxRect(bar->GetBox()), printed)) {
+        if (page > 0 && !bar->GetBox().ToRect().Intersects(printed)) {
             continue;
         }
         if (dc.RectVisible(bar->GetBoundingRect())) {
@@ -67,21 +59,14 @@ void TrackPainter::Draw(DeviceContext& dc, const Song& song, const Track& track,
     if (track.GetTitleText() != nullptr) {
         track.GetTitleText()->Draw(dc);
     }
-    if (!track.IsAccompaniment()) {
-        dc.SelectFont(DrawResources::Instance().scoreFont);
-        TieArcs::Draw(dc, track);
-    }
+    TieArcs::Draw(dc, track);
 }
 
 void TrackPainter::DrawBar(DeviceContext& dc, const Track& track, Bar& bar, JoinPiece join,
                            bool numbered) {
-    const DrawResources& resources = DrawResources::Instance();
-    dc.SelectFont(resources.scoreFont);
-    dc.SelectPen(resources.blackPen);
-    dc.SetTextColor({0, 0, 0});
     bar.DrawSelection(dc);
-    auto* noteBar = dynamic_cast<NoteBar*>(&bar);
-    if (noteBar != nullptr) {
+    if (auto* noteBar = dynamic_cast<NoteBar*>(&bar)) {
+        dc.SelectPen(DrawResources::Instance().blackPen);
         noteBar->DrawStaffLines(dc, false);
         DrawBarLine(dc, *noteBar, bar.GetIndex() == track.GetNumBars() - 1);
         if (bar.GetIndex() % Track::GetBarsPerLine() == 0) {
@@ -91,9 +76,7 @@ void TrackPainter::DrawBar(DeviceContext& dc, const Track& track, Bar& bar, Join
             DrawBarNumber(dc, bar);
         }
     }
-    dc.SelectFont(resources.scoreFont);
-    dc.SelectPen(resources.blackPen);
-    dc.SetTextColor({0, 0, 0});
+    // Each kind of bar selects the font, pen and colours its content needs.
     bar.Draw(dc);
 }
 

@@ -54,7 +54,7 @@ void Bar::DrawSelection(DeviceContext& dc) const {
     const DrawResources& resources = DrawResources::Instance();
     dc.SelectPen(resources.colourPens[0]);
     dc.SelectBrush(resources.paleBlueBrush);
-    dc.Rectangle({m_box.x, m_box.y, m_box.x + m_box.width, m_box.y + m_box.height});
+    dc.Rectangle(m_box.ToRect());
 }
 
 int Bar::KeyOfTonic(int pitchClass) {

@@ -57,8 +57,7 @@ SelObject* ChordBar::HitTest(int x, int y) {
 }
 
 Rect ChordBar::GetBoundingRect() const {
-    const Box& b = GetBox();
-    return {b.x, b.y, b.x + b.width, b.y + b.height};
+    return GetBox().ToRect();
 }
 
 void ChordBar::Draw(DeviceContext& dc) {

@@ -63,9 +63,5 @@ public:
     virtual bool IsPrinting() const = 0;
 
     // Whether any part of the rectangle lies in the clip box.
-    bool RectVisible(const Rect& rect) const {
-        const Rect clip = ClipBox();
-        return rect.left < clip.right && clip.left < rect.right && rect.top < clip.bottom &&
-               clip.top < rect.bottom;
-    }
+    bool RectVisible(const Rect& rect) const { return rect.Intersects(ClipBox()); }
 };

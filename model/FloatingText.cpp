@@ -52,7 +52,7 @@ Box FloatingText::GetBox() const {
 }
 
 void FloatingText::SetBox(const Box& box) {
-    SetRect({box.x, box.y, box.x + box.width, box.y + box.height});
+    SetRect(box.ToRect());
 }
 
 void FloatingText::SetRect(const Rect& rect) {

@@ -14,6 +14,21 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
+// A rectangle by its edges, as repainting and clipping use it.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    // Whether the two share any area; touching edges do not count.
+    bool Intersects(const Rect& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+    bool operator==(const Rect&) const = default;
+};
+
 // A box as the model stores it: top-left corner and size.
 struct Box {
     int x = 0;
@@ -25,16 +40,6 @@ struct Box {
     bool Contains(int px, int py) const {
         return x <= px && px <= x + width && y <= py && py <= y + height;
     }
+    Rect ToRect() const { return {x, y, x + width, y + height}; }
     bool operator==(const Box&) const = default;
-};
-
-// A rectangle by its edges, as repainting and clipping use it.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool operator==(const Rect&) const = default;
 };

@@ -92,7 +92,7 @@ SelObject* Track::HitTest(int x, int y) {
 }
 
 Rect Track::GetBoundingRect() const {
-    return {m_box.x, m_box.y, m_box.x + m_box.width, m_box.y + m_box.height};
+    return m_box.ToRect();
 }
 
 const int* Track::GetProperty(std::string_view name) const {

@@ -46,14 +46,12 @@ qreal QtDeviceContext::ScreenScale(int zoomPercent, qreal dotsPerInch) {
 }
 
 void QtDeviceContext::SelectFont(const FontSpec& font) {
-    if (m_fontEntry != nullptr && font == m_fontSpec) {
+    if (m_font != nullptr && font == m_fontSpec) {
         return;
     }
-    const QtFontCache::Entry& entry = QtFontCache::Instance().Get(font);
+    m_font = &QtFontCache::Instance().Get(font);
     m_fontSpec = font;
-    m_fontEntry = &entry;
-    m_ascent = entry.ascent;
-    m_painter.setFont(entry.font);
+    m_painter.setFont(m_font->font);
 }
 
 void QtDeviceContext::SelectPen(const PenSpec& pen) {
@@ -166,7 +164,7 @@ void QtDeviceContext::Text(int x, int y, std::string_view text) {
         return;
     }
     ApplyTextState();
-    const QPointF baseline(x, y + m_ascent);
+    const QPointF baseline(x, y + m_font->ascent);
     if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) {
         m_painter.drawText(baseline, CharacterString(text[0]));
         return;
@@ -176,8 +174,7 @@ void QtDeviceContext::Text(int x, int y, std::string_view text) {
 }
 
 Size QtDeviceContext::TextExtent(std::string_view text) {
-    const auto& entry = *static_cast<const QtFontCache::Entry*>(m_fontEntry);
-    const qreal width = entry.metrics.horizontalAdvance(
+    const qreal width = m_font->metrics.horizontalAdvance(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     return {static_cast<int>(std::ceil(width)), m_fontSpec.height};
 }

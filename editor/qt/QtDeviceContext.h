@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QPen>
 
+#include "editor/qt/QtFontCache.h"
 #include "model/DeviceContext.h"
 
 class QPainter;
@@ -49,8 +50,7 @@ private:
     Rect m_clipBox;
     bool m_printing;
     FontSpec m_fontSpec;
-    const void* m_fontEntry = nullptr;
-    qreal m_ascent = 0;
+    const QtFontCache::Entry* m_font = nullptr;
     QPen m_pen;
     QBrush m_brush;
     QColor m_textColor;
