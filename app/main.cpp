@@ -6,9 +6,11 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePlayer.h"
 #include "app/SongConverter.h"
+#include "editor/CoreServices.h"
 
-int main(int argc, char** argv) {
-    const CommandLine line = CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc));
+namespace {
+
+int Run(const CommandLine& line) {
     switch (line.action) {
         case CommandLine::Action::Help:
             std::cout << CommandLine::Usage();
@@ -20,8 +22,10 @@ int main(int argc, char** argv) {
             std::cerr << "quillsong: " << line.error << "\n" << CommandLine::Usage();
             return 2;
         case CommandLine::Action::Convert:
+            CoreServices::Install();
             return SongConverter::Run(line, std::cerr);
         case CommandLine::Action::Play:
+            CoreServices::Install();
             return CommandLinePlayer::Run(line, std::cout, std::cerr);
         case CommandLine::Action::OpenEditor:
             break;
@@ -29,4 +33,10 @@ int main(int argc, char** argv) {
     std::cerr << "quillsong: this build has no editor window yet; use -o to convert or --play to "
                  "listen\n";
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return Run(CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "editor/DrawResources.h"
 #include "editor/GradientFill.h"
 #include "editor/ToolsManager.h"
 #include "editor/TrackPainter.h"
+#include "model/DrawResources.h"
 #include "model/PageGeometry.h"
 #include "model/Song.h"
 #include "model/SongText.h"

@@ -239,12 +239,24 @@ bool IsWithin(const SelObject* object, const SelObject* container) {
 
 }  // namespace
 
-void ToolsManager::ForgetInside(const SelObject* container) {
-    const bool referenced =
-        IsWithin(m_hover, container) || IsWithin(m_previousHover, container) ||
-        std::any_of(m_selection.begin(), m_selection.end(),
-                    [container](const SelObject* object) { return IsWithin(object, container); });
-    if (referenced) {
+template <typename Test>
+void ToolsManager::ForgetWhere(Test&& test) {
+    if (test(m_hover) || test(m_previousHover) ||
+        std::any_of(m_selection.begin(), m_selection.end(), test)) {
         ClearSelection(false);
     }
+}
+
+void ToolsManager::ForgetInside(const SelObject* container) {
+    ForgetWhere([container](const SelObject* object) { return IsWithin(object, container); });
+}
+
+void ToolsManager::ForgetOwnedBy(const SelObject* owner) {
+    ForgetWhere([owner](const SelObject* object) {
+        return object != nullptr && object != owner && IsWithin(object, owner);
+    });
+}
+
+PencilSettings ToolsManager::GetPencilSettings() const {
+    return {m_inputKind == RestInput, m_noteValue, IsDotted(), IsTriplet(), m_accidental};
 }

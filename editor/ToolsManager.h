@@ -4,7 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "model/EditingState.h"
 #include "model/Geometry.h"
+#include "model/PencilSettings.h"
 #include "model/Subject.h"
 
 class SelObject;
@@ -14,7 +16,7 @@ class SelObject;
 // repainted and the page counters. One instance per process; used on the
 // user-interface thread. Observers hear aspect 0 when the selection or the
 // hovered object changes.
-class ToolsManager : public Subject {
+class ToolsManager : public Subject, public EditingState {
 public:
     enum Tool { Pencil = 0, Eraser = 1, Select = 2 };
     enum InputKind { RestInput = 0, NoteInput = 1, TieInput = 2 };
@@ -43,6 +45,8 @@ public:
     bool IsDotted() const { return m_lengthModifier == Dotted; }
     bool IsTriplet() const { return m_lengthModifier == Triplet; }
     int Accidental() const { return m_accidental; }
+    // What a pencil click writes now.
+    PencilSettings GetPencilSettings() const;
     void SetAccidental(int accidental) { m_accidental = accidental; }
     int DragState() const { return m_dragState; }
     void SetDragState(int state) { m_dragState = state; }
@@ -55,6 +59,10 @@ public:
     void SetBarsPerPage(int bars) { m_barsPerPage = bars; }
     int TotalBars() const { return m_totalBars; }
     void SetTotalBars(int bars) { m_totalBars = bars; }
+    void SetPageCounters(int totalBars, int barsPerPage) override {
+        m_totalBars = totalBars;
+        m_barsPerPage = barsPerPage;
+    }
 
     // Selection.
     void SelectSingle(SelObject* object);
@@ -62,24 +70,27 @@ public:
     void SelectRange(SelObject* anchor, SelObject* object);
     void Deselect(SelObject* object);
     bool Contains(const SelObject* object) const;
-    void ClearSelection(bool notify);
+    bool IsSelected(const SelObject* object) const override { return Contains(object); }
+    bool HasSelection() const override { return !m_selection.empty(); }
+    void ClearSelection(bool notify) override;
     // Before the object and what it owns are deleted: when the selection or
     // the hovered objects point into it, the selection is cleared (without
     // notification).
-    void ForgetInside(const SelObject* container);
+    void ForgetInside(const SelObject* container) override;
+    void ForgetOwnedBy(const SelObject* owner) override;
     const std::vector<SelObject*>& Selection() const { return m_selection; }
     bool SelectionIsBarBlock() const;
     // (tracks, bars) of the selected block; (0, 0) when it is not one.
     std::pair<int, int> SelectionBlockSize() const;
 
     // Hover.
-    void SetHover(SelObject* object);
-    SelObject* Hover() const { return m_hover; }
+    void SetHover(SelObject* object) override;
+    SelObject* Hover() const override { return m_hover; }
     SelObject* PreviousHover() const { return m_previousHover; }
 
     // Areas waiting to be repainted. Playback highlights notes from its own
     // threads, so these three may be called from any thread.
-    void AddDirtyRect(const Rect& rect);
+    void AddDirtyRect(const Rect& rect) override;
     std::vector<Rect> DirtyRects() const;
     // Hands the waiting areas to the painter and forgets them.
     std::vector<Rect> TakeDirtyRects();
@@ -90,6 +101,10 @@ private:
     void AddSelectionRects();
     void AddRectOf(const SelObject* object);
     void SortBarSelection();
+    // Clears the selection (silently) when it or the hover points at an
+    // object the test picks.
+    template <typename Test>
+    void ForgetWhere(Test&& test);
 
     int m_tool = Pencil;
     bool m_toolOverride = false;

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
 #include "model/Bar.h"
+#include "model/DrawResources.h"
 #include "model/FloatingCombo.h"
 #include "model/NoteBar.h"
 #include "model/PageGeometry.h"

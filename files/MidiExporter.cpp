@@ -17,12 +17,12 @@
 #include "files/TextEvent.h"
 #include "files/TimeSign.h"
 #include "files/TrackName.h"
+#include "model/DynamicLevels.h"
 #include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
+#include "model/SoundSettings.h"
 #include "model/TieChain.h"
-#include "playback/DynamicLevels.h"
-#include "playback/SoundEngine.h"
 
 namespace {
 
@@ -33,8 +33,10 @@ constexpr int kThirtySecondsPerQuarter = 8;
 constexpr std::uint64_t kMicrosecondsPerMinute = 60'000'000;
 // A tempo event holds three bytes.
 constexpr std::uint64_t kLongestQuarter = 0xFFFFFF;
-constexpr int kNumChannels = SoundEngine::kNumChannels;
-constexpr int kPercussionChannel = SoundEngine::kPercussionChannel;
+constexpr int kNumChannels = SoundSettings::kNumChannels;
+constexpr int kPercussionChannel = SoundSettings::kPercussionChannel;
+// Playback keeps this one for its metronome and gives it to no track.
+constexpr int kMetronomeChannel = SoundSettings::kMetronomeChannel;
 
 // The share of full velocity of the levels PPP (20 percent) to FFF (90).
 int LevelPercent(int level) {
@@ -126,7 +128,7 @@ void MidiExporter::Export(Song& song) {
     if (file == nullptr) {
         return;
     }
-    song.SetTempo(SoundEngine::Instance().GetTempo());
+    song.SetTempo(SoundSettings::Instance().GetTempo());
     const AccompanimentRelease release(song);
     ExpandAccompaniment(song);
     std::vector<PlannedTrack> plan = PlanTracks(song);
@@ -147,7 +149,7 @@ void MidiExporter::ExpandAccompaniment(Song& song) {
         return;
     }
     const Song::TimeSignature time = song.GetTimeSignature();
-    const std::string style = SoundEngine::Instance().GetStyleName();
+    const std::string style = SoundSettings::Instance().GetStyleName();
     // A style that cannot be read leaves the accompaniment out of the file.
     if (PatternLibrary::ApplyStyle(
             song, PatternLibrary::PatternFileName(time.numerator, time.denominator, style)) < 0) {
@@ -172,8 +174,17 @@ std::vector<MidiExporter::PlannedTrack> MidiExporter::PlanTracks(const Song& son
 }
 
 void MidiExporter::AssignChannels(std::vector<PlannedTrack>& plan) {
+    // The file should sound as playback does, so a track keeps the channel
+    // playback gave it. A track playback has none for (or a stale one) gets
+    // the channel playback would give it next, worked out here: asking the
+    // sound settings for one would send a Program Change to the open device
+    // in the middle of an export.
+    std::array<bool, kNumChannels> held = ChannelsHeldForPlayback();
     for (PlannedTrack& planned : plan) {
-        planned.channel = EngineChannel(*planned.track);
+        planned.channel = PlaybackChannel(*planned.track);
+        if (planned.channel < 0) {
+            planned.channel = NextPlaybackChannel(*planned.track, held);
+        }
     }
     for (PlannedTrack& planned : plan) {
         if (planned.channel < 0) {
@@ -182,17 +193,35 @@ void MidiExporter::AssignChannels(std::vector<PlannedTrack>& plan) {
     }
 }
 
-int MidiExporter::EngineChannel(const Track& track) {
-    // The file should sound as playback does, so the engine's channel is
-    // taken; a track it has none for (or a stale one) asks it for one.
-    SoundEngine& engine = SoundEngine::Instance();
-    const int number = track.GetTrackNum();
-    const bool percussion = track.IsPercussion();
-    if (!SuitsTrack(engine.TrackChannel(number), percussion)) {
-        engine.SetTrackProgram(number, percussion, track.GetMidiProgNum());
+std::array<bool, MidiExporter::kChannelCount> MidiExporter::ChannelsHeldForPlayback() {
+    std::array<bool, kNumChannels> held{};
+    const SoundSettings& sound = SoundSettings::Instance();
+    for (int number = 0; number < SoundSettings::kNumTrackEntries; ++number) {
+        const int channel = sound.TrackChannel(number);
+        if (channel >= 0 && channel < kNumChannels) {
+            held[static_cast<size_t>(channel)] = true;
+        }
     }
-    const int channel = engine.TrackChannel(number);
-    return SuitsTrack(channel, percussion) ? channel : -1;
+    return held;
+}
+
+int MidiExporter::PlaybackChannel(const Track& track) {
+    const int channel = SoundSettings::Instance().TrackChannel(track.GetTrackNum());
+    return SuitsTrack(channel, track.IsPercussion()) ? channel : -1;
+}
+
+int MidiExporter::NextPlaybackChannel(const Track& track, std::array<bool, kChannelCount>& held) {
+    if (track.IsPercussion()) {
+        return kPercussionChannel;
+    }
+    for (int channel = 0; channel < kNumChannels; ++channel) {
+        if (channel != kPercussionChannel && channel != kMetronomeChannel &&
+            !held[static_cast<size_t>(channel)]) {
+            held[static_cast<size_t>(channel)] = true;
+            return channel;
+        }
+    }
+    return -1;
 }
 
 int MidiExporter::SpareChannel(const std::vector<PlannedTrack>& plan, const Track& track) {
@@ -269,7 +298,7 @@ int MidiExporter::VolumeControllerValue(const PlannedTrack& planned) const {
     if (planned.expansion) {
         volume = volume * m_archive.AccompanimentVolume() / 100;
     }
-    return SoundEngine::PercentToMidi(volume);
+    return SoundSettings::PercentToMidi(volume);
 }
 
 void MidiExporter::ExportBar(const NoteBar& bar, int barIndex, const PlannedTrack& planned) {

@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
+#include "model/EditingState.h"
 #include "model/Note.h"
 #include "model/Track.h"
 
@@ -44,11 +44,11 @@ void Bar::NotifyChanged() {
 }
 
 void Bar::Repaint() const {
-    ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+    EditingState::Instance().AddDirtyRect(GetBoundingRect());
 }
 
 void Bar::DrawSelection(DeviceContext& dc) const {
-    if (dc.IsPrinting() || !ToolsManager::Instance().Contains(this)) {
+    if (dc.IsPrinting() || !EditingState::Instance().IsSelected(this)) {
         return;
     }
     const DrawResources& resources = DrawResources::Instance();

@@ -35,10 +35,11 @@ public:
     void SetBox(const Box& box) { m_box = box; }
     Track* GetTrack() const;
 
-    // Hands the bar's area to the tool manager, then notifies repaint (8) and
-    // content changed (10).
+    // Ends a completed edit of the bar: hands its area to the editing state,
+    // then notifies repaint (8) and content changed (10), which the editor
+    // records as one undo step.
     void NotifyChanged();
-    // Hands the bar's area to the tool manager for repainting.
+    // Hands the bar's area to the editing state for repainting.
     void Repaint() const;
     // A selected bar is shaded behind its staff, so this comes before the
     // staff lines and the content; nothing is shaded on paper.

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
 #include "model/Bar.h"
+#include "model/DrawResources.h"
+#include "model/EditingState.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -104,7 +104,7 @@ void ChordCombo::OnActivate(DeviceContext*, int, int, unsigned) {
         m_subStyle = m_subStyle >= last ? StyleA : m_subStyle + 1;
     }
     Notify(10);
-    ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+    EditingState::Instance().AddDirtyRect(GetBoundingRect());
     Notify(8);
 }
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "editor/DrawResources.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 
 namespace {
 constexpr std::array<const char*, DynamicMark::kNumCodes> kNames = {

@@ -1,7 +1,7 @@
 #include "model/FloatingCombo.h"
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
+#include "model/DrawResources.h"
+#include "model/EditingState.h"
 #include "platform/StringTable.h"
 
 namespace {
@@ -76,7 +76,7 @@ FontSpec FloatingCombo::TextFont(bool hovered) const {
 
 void FloatingCombo::Draw(DeviceContext& dc) {
     DrawBackground(dc);
-    const bool hovered = ToolsManager::Instance().Hover() == this;
+    const bool hovered = EditingState::Instance().Hover() == this;
     dc.SelectFont(TextFont(hovered));
     const std::string text = FitToWidth(dc, CurrentText(), m_rect.right - m_rect.left + kOverhang);
     // Empty items (no chord, no style yet) write nothing at all.

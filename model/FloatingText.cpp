@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
+#include "model/DrawResources.h"
+#include "model/EditingState.h"
 #include "model/TextMeasurer.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
@@ -100,9 +100,9 @@ int FloatingText::TextLeft(int width) const {
 }
 
 void FloatingText::Draw(DeviceContext& dc) {
-    const ToolsManager& tools = ToolsManager::Instance();
-    const bool hovered = tools.Hover() == this;
-    const bool active = hovered || tools.Contains(this);
+    const EditingState& state = EditingState::Instance();
+    const bool hovered = state.Hover() == this;
+    const bool active = hovered || state.IsSelected(this);
     dc.SelectFont(active ? m_activeFont : m_normalFont);
     if (m_text.empty()) {
         if (!dc.IsPrinting()) {

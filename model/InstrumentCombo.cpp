@@ -1,7 +1,7 @@
 #include "model/InstrumentCombo.h"
 
+#include "model/SoundSettings.h"
 #include "platform/StringIds.h"
-#include "playback/SoundEngine.h"
 
 InstrumentCombo::InstrumentCombo(SelObject* track, int trackNum, bool percussion)
     : FloatingCombo(track, trackNum), m_percussion(percussion) {
@@ -43,7 +43,7 @@ Rect InstrumentCombo::HitRect() const {
 }
 
 void InstrumentCombo::SendProgram() {
-    SoundEngine::Instance().SetTrackProgram(GetChannel(), m_percussion, GetProgram());
+    SoundSettings::Instance().SetTrackProgram(GetChannel(), m_percussion, GetProgram());
 }
 
 void InstrumentCombo::Serialize(Archive& archive) {

@@ -6,9 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 #include "model/TieChain.h"
 
 namespace {
@@ -175,7 +174,7 @@ NoteBar::Placement MelodicBar::PlaceNote(const Note& note) const {
     return placement;
 }
 
-NoteBar::Pitch MelodicBar::PitchAt(int x, int y) const {
+NoteBar::Pitch MelodicBar::PitchAt(int x, int y, const PencilSettings& pencil) const {
     const Box& box = GetBox();
     Pitch pitch;
     int position = 0;
@@ -191,7 +190,7 @@ NoteBar::Pitch MelodicBar::PitchAt(int x, int y) const {
     }
     pitch.letter = StaffLetter(position);
     pitch.octave = StaffOctave(position);
-    const int chosen = ToolsManager::Instance().Accidental();
+    const int chosen = pencil.accidental;
     pitch.accidental = chosen >= Note::Sharp && chosen <= Note::NoAccidental ? chosen : Note::Sharp;
     return pitch;
 }

@@ -31,7 +31,7 @@ public:
     Placement PlaceNote(const Note& note) const override;
     // Positions 0 to 17 from the bottom, 10 units apart; a point off them (or
     // off the bar) is outside and gives the nearer end position.
-    Pitch PitchAt(int x, int y) const override;
+    Pitch PitchAt(int x, int y, const PencilSettings& pencil) const override;
     // Five lines, on staff positions 5 to 13.
     void DrawStaffLines(DeviceContext& dc, bool header) const override;
     // The clef, the song's key signature and the time signature.

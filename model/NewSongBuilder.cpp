@@ -4,8 +4,8 @@
 #include <cctype>
 #include <climits>
 
+#include "model/SoundSettings.h"
 #include "platform/StringIds.h"
-#include "playback/SoundEngine.h"
 
 namespace {
 constexpr Song::TimeSignature kTimeSignatures[] = {{2, 2}, {2, 4}, {3, 4}, {4, 4}, {6, 8}};
@@ -33,9 +33,9 @@ NewSongBuilder::Outcome NewSongBuilder::Build(const NewSongSettings& settings) {
 
     const Song::TimeSignature timeSignature = TimeSignatureAt(settings.timeSignatureIndex);
     const int key = KeySignatureAt(settings.keyIndex);
-    SoundEngine& engine = SoundEngine::Instance();
-    engine.SetKeySignature(key);
-    engine.SetTimeSignature(timeSignature.numerator, timeSignature.denominator);
+    SoundSettings& sound = SoundSettings::Instance();
+    sound.SetKeySignature(key);
+    sound.SetTimeSignature(timeSignature.numerator, timeSignature.denominator);
 
     const int tempo = ParseCount(settings.tempo);
     if (tempo < kMinTempo || tempo > kMaxTempo) {

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 #include "model/DynamicMark.h"
+#include "model/EditingState.h"
 #include "model/NoteBar.h"
 #include "model/NoteChord.h"
 #include "platform/Exception.h"
@@ -145,7 +145,7 @@ SelObject* Note::HitTest(int x, int y) {
     if (!m_box.Contains(x, y)) {
         return nullptr;
     }
-    ToolsManager::Instance().SetHover(this);
+    EditingState::Instance().SetHover(this);
     return this;
 }
 
@@ -219,11 +219,11 @@ Color Note::StateColor() const {
     if (IsHighlighted()) {
         return kPlayingRed;
     }
-    const ToolsManager& tools = ToolsManager::Instance();
-    if (!tools.Selection().empty() && tools.Contains(this)) {
+    const EditingState& state = EditingState::Instance();
+    if (state.HasSelection() && state.IsSelected(this)) {
         return kSelectedGreen;
     }
-    return tools.Hover() == this ? kHoverBlue : kBlack;
+    return state.Hover() == this ? kHoverBlue : kBlack;
 }
 
 void Note::SetLength(int value, bool triplet) {
@@ -277,7 +277,7 @@ bool Note::IsSamePitch(const Note& other) const {
 
 void Note::SetAccidental(int accidental) {
     m_accidental = accidental;
-    ToolsManager::Instance().AddDirtyRect(GetBoundingRect());
+    EditingState::Instance().AddDirtyRect(GetBoundingRect());
 }
 
 NoteChord* Note::GetChord() const {

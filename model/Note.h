@@ -78,7 +78,7 @@ public:
     bool IsSamePitch(const Note& other) const;
 
     int GetAccidental() const { return m_accidental; }
-    // Also hands the note's area to the tool manager for repainting.
+    // Also hands the note's area to the editing state for repainting.
     void SetAccidental(int accidental);
     // Without repainting, for readers and bar-internal rewrites.
     void SetAccidentalRaw(int accidental) { m_accidental = accidental; }

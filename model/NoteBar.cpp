@@ -6,11 +6,11 @@
 #include <string_view>
 #include <utility>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
 #include "model/BeamedGroup.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 #include "model/DynamicMark.h"
+#include "model/EditingState.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
 #include "platform/Exception.h"
@@ -39,19 +39,6 @@ constexpr PenSpec kBracketPen{{0, 0, 0}, 1};
 
 bool IsWrittenValue(int value) {
     return std::find(kWrittenValues.begin(), kWrittenValues.end(), value) != kWrittenValues.end();
-}
-
-// Whether the object lies inside the owner's subtree, the owner excluded.
-bool IsInside(const SelObject* object, const SelObject* owner) {
-    if (object == nullptr || object == owner) {
-        return false;
-    }
-    for (const SelObject* p = object->GetParent(); p != nullptr; p = p->GetParent()) {
-        if (p == owner) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // A digit of the notation font, or nothing for a value it has no glyph for.
@@ -430,7 +417,15 @@ NoteChord* NoteBar::GetChordAt(int step) const {
     return m_grid[static_cast<size_t>(step)].get();
 }
 
-Note* NoteBar::InsertNoteAt(int x, int y) {
+Note* NoteBar::InsertNoteAt(int x, int y, const PencilSettings& pencil) {
+    Note* written = WriteNoteAt(x, y, pencil);
+    if (written != nullptr) {
+        NotifyChanged();
+    }
+    return written;
+}
+
+Note* NoteBar::WriteNoteAt(int x, int y, const PencilSettings& pencil) {
     if (!GetBox().Contains(x, y)) {
         return nullptr;
     }
@@ -451,10 +446,9 @@ Note* NoteBar::InsertNoteAt(int x, int y) {
     if (step < 0) {
         return nullptr;
     }
-    const ToolsManager& tools = ToolsManager::Instance();
     Pitch pitch{Note::kRestLetter, kRestOctave, Note::NoAccidental, false};
-    if (tools.InputKind() != ToolsManager::RestInput) {
-        pitch = PitchAt(x, y);
+    if (!pencil.rest) {
+        pitch = PitchAt(x, y, pencil);
         if (pitch.outside) {
             return nullptr;
         }
@@ -465,8 +459,8 @@ Note* NoteBar::InsertNoteAt(int x, int y) {
                           static_cast<int>(chord->GetTimeValue(true)), chord->IsDotted(),
                           chord->IsTriplet());
     }
-    return InsertNote(step, pitch.letter, pitch.octave, pitch.accidental, tools.NoteValue(),
-                      tools.IsDotted(), tools.IsTriplet());
+    return InsertNote(step, pitch.letter, pitch.octave, pitch.accidental, pencil.noteValue,
+                      pencil.dotted, pencil.triplet);
 }
 
 Note* NoteBar::InsertNote(int step, char letter, int octave, int accidental, int value, bool dotted,
@@ -517,7 +511,7 @@ Note* NoteBar::InsertNote(int step, char letter, int octave, int accidental, int
         if (at->GetLength() != length || rest || newGroup || at->HasPitch(octave, letter)) {
             return nullptr;
         }
-        ToolsManager::Instance().ClearSelection(true);
+        EditingState::Instance().ClearSelection(true);
         result = AddNewNote(*at, step, letter, octave, value, accidental, dotted, triplet,
                             at->GetTripletLength(), length);
     } else {
@@ -526,7 +520,7 @@ Note* NoteBar::InsertNote(int step, char letter, int octave, int accidental, int
         if (free < length || !m_restPlan.Covers(step + length, free - length, memberLength)) {
             return nullptr;
         }
-        ToolsManager::Instance().ClearSelection(true);
+        EditingState::Instance().ClearSelection(true);
         DeleteChords(step, free);
         if (newGroup) {
             const int member = kTripletStepsPerWhole / value;
@@ -556,7 +550,11 @@ bool NoteBar::EraseNoteAt(int x, int y) {
     for (NoteChord* chord = FirstChord(); chord != nullptr; chord = ChordAfter(*chord)) {
         SelObject* hit = chord->HitTest(x, y);
         if (hit != nullptr && hit->IsA("Note")) {
-            return EraseNote(static_cast<Note*>(hit));
+            if (!EraseNote(static_cast<Note*>(hit))) {
+                return false;
+            }
+            NotifyChanged();
+            return true;
         }
     }
     return false;
@@ -570,7 +568,7 @@ bool NoteBar::EraseNote(Note* note) {
     const int octave = note->GetOctave();
     const int step = note->GetStep();
     const bool wasRest = note->IsRest();
-    ToolsManager::Instance().ClearSelection(true);
+    EditingState::Instance().ClearSelection(true);
     TieChain::Cut(*note, true, true);
     note->SetTieMode(Note::NotTied);
     NoteChord* chord = note->GetChord();
@@ -593,7 +591,6 @@ bool NoteBar::EraseNote(Note* note) {
     }
     SyncLyrics();
     Repaint();
-    Notify(8);
     return true;
 }
 
@@ -857,13 +854,7 @@ void NoteBar::PlaceHead(Note& note) const {
 }
 
 void NoteBar::ReleaseToolReferences() const {
-    ToolsManager& tools = ToolsManager::Instance();
-    const auto& selection = tools.Selection();
-    if (IsInside(tools.Hover(), this) || IsInside(tools.PreviousHover(), this) ||
-        std::any_of(selection.begin(), selection.end(),
-                    [this](const SelObject* object) { return IsInside(object, this); })) {
-        tools.ClearSelection(false);
-    }
+    EditingState::Instance().ForgetOwnedBy(this);
 }
 
 NoteChord& NoteBar::NewChord(int step) {

@@ -8,6 +8,7 @@
 #include "model/Bar.h"
 #include "model/LyricLine.h"
 #include "model/NoteChord.h"
+#include "model/PencilSettings.h"
 #include "model/RestPlan.h"
 
 // A bar that holds notes and rests on a grid of one slot per step. A chord
@@ -90,8 +91,8 @@ public:
     virtual Placement PlaceNote(const Note& note) const = 0;
     // 0 treble, 1 bass, 2 percussion: the clef stored in the bar's notes.
     virtual int NoteClefCode() const = 0;
-    // The pitch a pencil click at the point writes.
-    virtual Pitch PitchAt(int x, int y) const = 0;
+    // The pitch a pencil click at the point writes with these settings.
+    virtual Pitch PitchAt(int x, int y, const PencilSettings& pencil) const = 0;
     // How far below the bar's top dynamic marks are drawn.
     virtual int MarkingOffset() const { return 100; }
     // The top of the text of the bar's dynamic marks: under the staff,
@@ -119,9 +120,9 @@ public:
     int GetNumBeats() const { return m_restPlan.NumBeats(); }
     int GetStepsPerBeat() const { return m_restPlan.StepsPerBeat(); }
 
-    // The pencil: writes a note or rest of the tool manager's settings at the
-    // chord column under the point.
-    Note* InsertNoteAt(int x, int y);
+    // The pencil: writes a note or rest of the settings at the chord column
+    // under the point, a completed edit (NotifyChanged) when it succeeds.
+    Note* InsertNoteAt(int x, int y, const PencilSettings& pencil);
     // Writes a note (letter 'S' for a rest) at the step, which must start a
     // chord. Returns the new note (the first member of a new triplet group),
     // or null, with nothing changed, for a value other than 1 to 32, a dotted
@@ -131,10 +132,12 @@ public:
     // from the chord it joins or repeats one of its pitches.
     Note* InsertNote(int step, char letter, int octave, int accidental, int value, bool dotted,
                      bool triplet);
-    // The eraser: erases the first note under the point.
+    // The eraser: erases the first note under the point, a completed edit
+    // (NotifyChanged) when it succeeds.
     bool EraseNoteAt(int x, int y);
     // Erases one note of this bar; erasing a rest merges it with the rests
-    // that follow it.
+    // that follow it. Like InsertNote, a step of an edit: it repaints but
+    // notifies nothing.
     bool EraseNote(Note* note);
     // Turns the chord at the step into a rest, or merges a rest with the
     // rests after it; false when no chord starts there.
@@ -204,7 +207,7 @@ protected:
     // Lets a bar kind fix the pitch of a note being entered.
     virtual void NormalizeEnteredPitch(char& /*letter*/, int& /*octave*/,
                                        int& /*accidental*/) const {}
-    // Makes the tool manager forget hovered or selected objects of this bar
+    // Makes the editing state forget hovered or selected objects of this bar
     // before they are deleted.
     void ReleaseToolReferences() const;
 
@@ -223,6 +226,7 @@ private:
     void DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
                          int top) const;
     void DrawMarks(DeviceContext& dc) const;
+    Note* WriteNoteAt(int x, int y, const PencilSettings& pencil);
     void Store(Archive& archive);
     void Load(Archive& archive);
     void LoadElement(Archive& archive, bool lyricsShown);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "editor/DrawResources.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 #include "model/NoteBar.h"
 #include "model/StemVote.h"
 

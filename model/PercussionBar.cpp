@@ -1,7 +1,7 @@
 #include "model/PercussionBar.h"
 
-#include "editor/DrawResources.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 
 namespace {
 constexpr int kDrumLineDy = 85;
@@ -32,7 +32,7 @@ NoteBar::Placement PercussionBar::PlaceNote(const Note& note) const {
     return placement;
 }
 
-NoteBar::Pitch PercussionBar::PitchAt(int, int) const {
+NoteBar::Pitch PercussionBar::PitchAt(int, int, const PencilSettings&) const {
     return Pitch{'C', 5, Note::NoAccidental, false};
 }
 

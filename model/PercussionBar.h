@@ -24,7 +24,7 @@ public:
     // Every head on the one line, without ledger lines.
     Placement PlaceNote(const Note& note) const override;
     // C 5 without accidental wherever the click is.
-    Pitch PitchAt(int x, int y) const override;
+    Pitch PitchAt(int x, int y, const PencilSettings& pencil) const override;
     int MarkingOffset() const override { return 60; }
     // The lyrics come close under the drum line, so the marks go above the
     // stems instead.

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <optional>
 
-#include "editor/ToolsManager.h"
+#include "model/EditingState.h"
+#include "model/SoundSettings.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
-#include "playback/SoundEngine.h"
 
 namespace {
 constexpr int kPercussionDefaultProgram = 35;
@@ -29,7 +29,7 @@ Song::Song(const std::string& title, const std::string& author, int numBars, int
     m_tempo = tempo;
     m_keySignature = keySignature;
     SetTimeSignature(timeSignature);
-    SoundEngine::Instance().SetTempo(tempo, true);
+    SoundSettings::Instance().SetTempo(tempo, true);
 }
 
 Song::Song(const Song& other)
@@ -129,9 +129,9 @@ int Song::AddAccompanimentTrack() {
     for (int i = slot; i >= 1; --i) {
         SwapTracks(i, i - 1);
     }
-    SoundEngine& engine = SoundEngine::Instance();
-    engine.SetTrackProgram(0, false, 0);
-    engine.SetTrackVolume(0, kDefaultVolume);
+    SoundSettings& sound = SoundSettings::Instance();
+    sound.SetTrackProgram(0, false, 0);
+    sound.SetTrackVolume(0, kDefaultVolume);
     Relayout();
     return 0;
 }
@@ -161,9 +161,9 @@ int Song::AddNoteTrack(int trackType) {
     const int slot = m_numTracks;
     m_tracks[static_cast<size_t>(slot)] = MakeTrack(trackType);
     const bool percussion = trackType == PercussionTrack;
-    SoundEngine& engine = SoundEngine::Instance();
-    engine.SetTrackProgram(slot, percussion, percussion ? kPercussionDefaultProgram : 0);
-    engine.SetTrackVolume(slot, kDefaultVolume);
+    SoundSettings& sound = SoundSettings::Instance();
+    sound.SetTrackProgram(slot, percussion, percussion ? kPercussionDefaultProgram : 0);
+    sound.SetTrackVolume(slot, kDefaultVolume);
     ++m_numTracks;
     Relayout();
     return slot;
@@ -249,11 +249,11 @@ void Song::RemoveUserText(UserText* text) {
     if (found == m_userTexts.end()) {
         return;
     }
-    ToolsManager& tools = ToolsManager::Instance();
-    tools.ClearSelection(false);
-    tools.AddDirtyRect(text->GetBoundingRect());
+    EditingState& state = EditingState::Instance();
+    state.ClearSelection(false);
+    state.AddDirtyRect(text->GetBoundingRect());
     m_userTexts.erase(found);
-    tools.ClearSelection(true);
+    state.ClearSelection(true);
 }
 
 void Song::SetBarsPerLine(int barsPerLine) {
@@ -274,16 +274,16 @@ void Song::Relayout() {
 }
 
 void Song::ApplyTrackSoundSettings() {
-    SoundEngine& engine = SoundEngine::Instance();
-    engine.ResetChannels();
+    SoundSettings& sound = SoundSettings::Instance();
+    sound.ResetChannels();
     for (int slot = 0; slot < m_numTracks; ++slot) {
         const Track& track = *m_tracks[static_cast<size_t>(slot)];
         if (track.IsAccompaniment()) {
-            engine.SetStyleName(track.GetStyleName());
+            sound.SetStyleName(track.GetStyleName());
         } else {
-            engine.SetTrackProgram(slot, track.IsPercussion(), track.GetMidiProgNum());
+            sound.SetTrackProgram(slot, track.IsPercussion(), track.GetMidiProgNum());
         }
-        engine.SetTrackVolume(slot, track.GetVolume());
+        sound.SetTrackVolume(slot, track.GetVolume());
     }
 }
 
@@ -345,7 +345,7 @@ void Song::Store(Archive& archive) {
     archive.CreateRoot();
     m_title->Serialize(archive);
     m_author->Serialize(archive);
-    m_tempo = SoundEngine::Instance().GetTempo();
+    m_tempo = SoundSettings::Instance().GetTempo();
     archive.WriteInt(kRoot, "keySignature", m_keySignature);
     archive.WriteText(
         kRoot, "timeSignature",
@@ -382,10 +382,10 @@ void Song::Load(Archive& archive) {
     // stall or race playback, so it is brought into that range.
     m_tempo = std::clamp(archive.ReadIntOr(kRoot, "tempo", 0), 20, 208);
     if (archive.IsLoading()) {
-        SoundEngine& engine = SoundEngine::Instance();
-        engine.SetKeySignature(m_keySignature);
-        engine.SetTimeSignature(timeSignature->numerator, timeSignature->denominator);
-        engine.SetTempo(m_tempo, true);
+        SoundSettings& sound = SoundSettings::Instance();
+        sound.SetKeySignature(m_keySignature);
+        sound.SetTimeSignature(timeSignature->numerator, timeSignature->denominator);
+        sound.SetTempo(m_tempo, true);
     }
     const int numTracks = archive.ReadIntOr(kRoot, "numOfTracksCreated", 0);
     m_numBars = archive.ReadIntOr(kRoot, "numOfBars", 0);

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "model/SoundSettings.h"
 #include "platform/DirectoryListing.h"
 #include "platform/Exception.h"
 #include "platform/ProgramPaths.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
-#include "playback/SoundEngine.h"
 
 StyleCombo::StyleCombo(SelObject* track, int trackNum) : FloatingCombo(track, trackNum) {
     SetHalo(true);
@@ -20,7 +20,7 @@ std::unique_ptr<SelObject> StyleCombo::Clone() const {
 
 void StyleCombo::OnIndexChanged(bool notify) {
     if (notify) {
-        SoundEngine::Instance().SetStyleName(GetStyleName());
+        SoundSettings::Instance().SetStyleName(GetStyleName());
     }
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "editor/DrawResources.h"
 #include "model/DeviceContext.h"
+#include "model/DrawResources.h"
 #include "model/NoteBar.h"
 #include "model/TieChain.h"
 #include "model/Track.h"

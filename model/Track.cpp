@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "editor/ToolsManager.h"
 #include "model/ChordBar.h"
+#include "model/EditingState.h"
 #include "model/InstrumentCombo.h"
 #include "model/MelodicBar.h"
 #include "model/PageGeometry.h"
@@ -191,9 +191,7 @@ void Track::Layout(Track* const* tracks, int count) {
         return;
     }
     const TrackLayout layout(tracks, count, s_barsPerLine, s_barWidth);
-    ToolsManager& tools = ToolsManager::Instance();
-    tools.SetTotalBars(m_numBars);
-    tools.SetBarsPerPage(layout.BarsPerPage());
+    EditingState::Instance().SetPageCounters(m_numBars, layout.BarsPerPage());
     m_box = layout.TrackBox(self);
     for (int i = 0; i < static_cast<int>(m_bars.size()); ++i) {
         m_bars[static_cast<size_t>(i)]->PlaceNotes(layout.BarBox(self, i));
@@ -345,10 +343,10 @@ bool Track::EraseTie(Note* note) {
     TieChain::Cut(*note, false, true);
     note->SetTieMode(note->IsTieStart() ? Note::NotTied : Note::TieEnd);
     RefreshTieAccidentals(bar->GetIndex(), note->GetLetter(), note->GetOctave());
-    bar->Repaint();
     if (next != nullptr) {
         TieChain::BarOf(*next)->Repaint();
     }
+    bar->NotifyChanged();
     return true;
 }
 
@@ -532,10 +530,10 @@ void Track::CutTiesAtStartOf(int index) {
 }
 
 void Track::RenumberBarsFrom(int first) {
-    ToolsManager& tools = ToolsManager::Instance();
+    EditingState& state = EditingState::Instance();
     for (size_t i = static_cast<size_t>(std::max(0, first)); i < m_bars.size(); ++i) {
         m_bars[i]->SetIndex(static_cast<int>(i));
-        tools.AddDirtyRect(m_bars[i]->GetBoundingRect());
+        state.AddDirtyRect(m_bars[i]->GetBoundingRect());
     }
 }
 
@@ -568,10 +566,10 @@ bool Track::DeleteBars(int first, int last) {
     if (first < 0 || last < first || last >= m_numBars || last - first + 1 >= m_numBars) {
         return false;
     }
-    ToolsManager& tools = ToolsManager::Instance();
+    EditingState& state = EditingState::Instance();
     for (int i = first; i <= last; ++i) {
-        tools.ForgetInside(m_bars[static_cast<size_t>(i)].get());
-        tools.AddDirtyRect(m_bars[static_cast<size_t>(i)]->GetBoundingRect());
+        state.ForgetInside(m_bars[static_cast<size_t>(i)].get());
+        state.AddDirtyRect(m_bars[static_cast<size_t>(i)]->GetBoundingRect());
     }
     if (!IsAccompaniment()) {
         CutTiesAtEndOf(first - 1);
@@ -593,7 +591,7 @@ bool Track::ClearBars(int first, int last) {
         CutTiesAtStartOf(last + 1);
     }
     for (int i = first; i <= last; ++i) {
-        ToolsManager::Instance().ForgetInside(m_bars[static_cast<size_t>(i)].get());
+        EditingState::Instance().ForgetInside(m_bars[static_cast<size_t>(i)].get());
         m_bars[static_cast<size_t>(i)]->ClearContent();
     }
     EnsureFirstSubStyle();
@@ -619,7 +617,7 @@ bool Track::CopyBars(const Track& source, int first, int last, int destination, 
                 }
             }
             Bar& target = *m_bars[static_cast<size_t>(destination + r * width + (s - first))];
-            ToolsManager::Instance().ForgetInside(&target);
+            EditingState::Instance().ForgetInside(&target);
             target.PasteFrom(*copy, 0);
         }
     }

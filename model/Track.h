@@ -131,8 +131,9 @@ public:
     // Cuts the ties between the note and its neighbours on the chosen sides;
     // the note's own mode is left to the caller.
     void CutTies(Note* note, bool before, bool after);
-    // Removes the tie that leaves the note; false unless the note starts or
-    // continues a tie onwards.
+    // The eraser on a tied note: removes the tie that leaves the note, a
+    // completed edit of its bar; false unless the note starts or continues a
+    // tie onwards.
     bool EraseTie(Note* note);
     // The accidental in force on a tied note: the one on the tie's first note.
     int TieAccidental(const Note& note) const;
@@ -152,7 +153,7 @@ public:
     void SetBox(const Box& box) { m_box = box; }
 
     // Places the track's bars and controls on the pages, given every track
-    // of the song in order (this one among them), and tells the tool manager
+    // of the song in order (this one among them), and tells the editing state
     // how many bars there are and how many fit a page.
     void Layout(Track* const* tracks, int count);
 

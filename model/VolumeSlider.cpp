@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "editor/DrawResources.h"
-#include "editor/ToolsManager.h"
-#include "playback/SoundEngine.h"
+#include "model/DrawResources.h"
+#include "model/EditingState.h"
+#include "model/SoundSettings.h"
 
 namespace {
 // The groove leaves room on the left for the speaker icon.
@@ -46,8 +46,8 @@ SelObject* VolumeSlider::HitTest(int x, int y) {
 }
 
 void VolumeSlider::Draw(DeviceContext& dc) {
-    const ToolsManager& tools = ToolsManager::Instance();
-    const bool active = tools.Hover() == this || tools.Contains(this);
+    const EditingState& state = EditingState::Instance();
+    const bool active = state.Hover() == this || state.IsSelected(this);
     DrawGroove(dc, active);
     DrawFill(dc, active);
     if (active) {
@@ -111,13 +111,13 @@ void VolumeSlider::DrawIcon(DeviceContext& dc) const {
 void VolumeSlider::SetValue(int value, bool notify) {
     m_value = std::clamp(value, 0, 100);
     if (notify) {
-        SoundEngine::Instance().SetTrackVolume(m_channel, m_value);
+        SoundSettings::Instance().SetTrackVolume(m_channel, m_value);
     }
 }
 
 void VolumeSlider::SetChannel(int channel) {
     m_channel = channel;
-    SoundEngine::Instance().SetTrackVolume(m_channel, m_value);
+    SoundSettings::Instance().SetTrackVolume(m_channel, m_value);
 }
 
 void VolumeSlider::Serialize(Archive& archive) {

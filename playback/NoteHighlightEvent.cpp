@@ -1,6 +1,6 @@
 #include "playback/NoteHighlightEvent.h"
 
-#include "editor/ToolsManager.h"
+#include "model/EditingState.h"
 #include "model/Note.h"
 
 NoteHighlightEvent::NoteHighlightEvent(int durationMs, Note* note)
@@ -19,5 +19,5 @@ void NoteHighlightEvent::Mark(bool on) const {
         return;
     }
     m_note->SetHighlighted(on);
-    ToolsManager::Instance().AddDirtyRect(m_note->GetBoundingRect());
+    EditingState::Instance().AddDirtyRect(m_note->GetBoundingRect());
 }

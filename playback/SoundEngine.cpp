@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "files/PatternLibrary.h"
+#include "model/DynamicLevels.h"
 #include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
@@ -15,7 +16,6 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/ThreadPriority.h"
 #include "platform/TimerService.h"
-#include "playback/DynamicLevels.h"
 #include "playback/NoteHighlightEvent.h"
 #include "playback/NoteMetroEvent.h"
 #include "playback/NoteSoundEvent.h"
@@ -143,14 +143,6 @@ int SoundEngine::TrackVolume(int trackNum) const {
 
 const TrackEntry* SoundEngine::Entry(int trackNum) const {
     return IsValidTrackNum(trackNum) ? &m_tracks[trackNum] : nullptr;
-}
-
-int SoundEngine::PercentToMidi(int percent) {
-    return std::clamp(percent, 0, 100) * 127 / 100;
-}
-
-int SoundEngine::MidiToPercent(int value) {
-    return std::clamp(value, 0, 127) * 100 / 127;
 }
 
 void SoundEngine::SendChannelMessage(int status, int channel, int data1, int data2) {

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/SoundSettings.h"
 #include "model/Subject.h"
 #include "platform/AutoResetEvent.h"
 #include "playback/BeatCounters.h"
@@ -44,13 +45,8 @@ class Track;
 // ended and the state is Stopped. 0, 1, 3, 4 and 5 come on the playback
 // thread: observers must only record or post from there, never wait for the
 // user-interface thread.
-class SoundEngine : public Subject {
+class SoundEngine : public Subject, public SoundSettings {
 public:
-    static constexpr int kNumTrackEntries = 64;
-    static constexpr int kNumChannels = 16;
-    static constexpr int kPercussionChannel = 9;
-    // Playback's metronome plays here; tracks are never given this channel.
-    static constexpr int kMetronomeChannel = 15;
     static constexpr int kMetronomeProgram = 115;
     // By default the first step is due this long after playback starts, so
     // that the preparation's cost never shortens it.
@@ -78,42 +74,39 @@ public:
 
     // Tempo in beats per minute; notify sends aspect 2. While playing, the
     // next step is paced at the new tempo.
-    void SetTempo(int bpm, bool notify);
-    int GetTempo() const { return m_tempo.load(std::memory_order_relaxed); }
+    void SetTempo(int bpm, bool notify) override;
+    int GetTempo() const override { return m_tempo.load(std::memory_order_relaxed); }
     // Milliseconds per step with a beat of StepsPerBeat steps.
     double MsPerStep() const { return m_msPerStep; }
     // Milliseconds per step that playback paces by: the tempo counts half
     // notes in x/2, dotted quarters in x/8 and quarters otherwise.
     double PlaybackMsPerStep() const;
     // Not while playing: the playback thread reads the bar length unguarded.
-    void SetTimeSignature(int beats, int unit);
+    void SetTimeSignature(int beats, int unit) override;
     std::array<int, 2> TimeSignature() const { return {m_beats, m_unit}; }
     int StepsPerBar() const { return m_stepsPerBar; }
     int StepsPerBeat() const { return m_stepsPerBeat; }
-    void SetKeySignature(int value) { m_keySignature = static_cast<signed char>(value); }
+    void SetKeySignature(int value) override { m_keySignature = static_cast<signed char>(value); }
     int KeySignature() const { return m_keySignature; }
 
     // The accompaniment style that playback and export use; "[N/A]" means none.
-    void SetStyleName(const std::string& name) { m_styleName = name; }
-    const std::string& GetStyleName() const { return m_styleName; }
+    void SetStyleName(const std::string& name) override { m_styleName = name; }
+    const std::string& GetStyleName() const override { return m_styleName; }
 
     // --- the channel table ---
 
     // Every table entry to its reset values and every channel free.
-    void ResetChannels();
+    void ResetChannels() override;
     // Percussion always gets channel 9 (shared); other tracks the lowest free
     // channel among 0-8 and 10-14, or -1 when none is free.
     int AllocateChannel(bool isPercussion);
     // (Re)assigns the track's channel when needed and sends Program Change.
-    void SetTrackProgram(int trackNum, bool isPercussion, int program);
+    void SetTrackProgram(int trackNum, bool isPercussion, int program) override;
     // Stores the volume and, except on the percussion channel, sends Control Change 7.
-    void SetTrackVolume(int trackNum, int volumePercent);
-    int TrackChannel(int trackNum) const;
+    void SetTrackVolume(int trackNum, int volumePercent) override;
+    int TrackChannel(int trackNum) const override;
     int TrackVolume(int trackNum) const;
     const TrackEntry* Entry(int trackNum) const;
-
-    static int PercentToMidi(int percent);
-    static int MidiToPercent(int value);
 
     // Program Change for every track that has a channel (0 on the percussion
     // channel), so that a freshly opened device plays the right instruments.

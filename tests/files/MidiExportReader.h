@@ -127,7 +127,10 @@ public:
 
 private:
     static std::string Run(const char* mode, const std::filesystem::path& path, int& status) {
-        const auto script = std::filesystem::path(__FILE__).parent_path() / "midi_export_reader.py";
+        // Found from the test data folder rather than __FILE__, which a
+        // compiler cache may have made relative to the build directory.
+        const auto script = std::filesystem::path(QUILLSONG_TEST_DATA).parent_path() / "files" /
+                            "midi_export_reader.py";
         return Shell(std::string(kPython) + " '" + script.string() + "' " + mode + " '" +
                          path.string() + "'",
                      status);

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "editor/DrawResources.h"
+#include "model/DrawResources.h"
 #include "model/DynamicMark.h"
 #include "support/DrawingQueries.h"
 #include "support/NoteBarTestKit.h"

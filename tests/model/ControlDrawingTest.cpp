@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
 #include "model/ChordBar.h"
+#include "model/DrawResources.h"
 #include "model/FloatingCombo.h"
 #include "model/Song.h"
 #include "model/Track.h"

@@ -86,21 +86,21 @@ TEST_F(MelodicBarTest, PitchFromAPointFollowsTheStaffPositions) {
     const Box b = bass.GetBox();
     const int x = t.x + 100;
 
-    const NoteBar::Pitch g4 = treble.PitchAt(x, t.y + 175);
+    const NoteBar::Pitch g4 = treble.PitchAt(x, t.y + 175, Pencil());
     EXPECT_EQ(g4.letter, 'G');
     EXPECT_EQ(g4.octave, 4);
     EXPECT_FALSE(g4.outside);
-    const NoteBar::Pitch b5 = treble.PitchAt(x, t.y + 85);
+    const NoteBar::Pitch b5 = treble.PitchAt(x, t.y + 85, Pencil());
     EXPECT_EQ(std::string{b5.letter} + std::to_string(b5.octave), "B5") << "the middle line";
-    const NoteBar::Pitch c7 = treble.PitchAt(x, t.y + 1);
+    const NoteBar::Pitch c7 = treble.PitchAt(x, t.y + 1, Pencil());
     EXPECT_EQ(std::string{c7.letter} + std::to_string(c7.octave), "C7");
     EXPECT_FALSE(c7.outside);
     // Just under position 0 still rounds towards it.
-    EXPECT_FALSE(treble.PitchAt(x, t.y + 185).outside);
+    EXPECT_FALSE(treble.PitchAt(x, t.y + 185, Pencil()).outside);
 
-    const NoteBar::Pitch bottomBass = bass.PitchAt(b.x + 100, b.y + 175);
+    const NoteBar::Pitch bottomBass = bass.PitchAt(b.x + 100, b.y + 175, Pencil());
     EXPECT_EQ(std::string{bottomBass.letter} + std::to_string(bottomBass.octave), "B2");
-    const NoteBar::Pitch topBass = bass.PitchAt(b.x + 100, b.y + 5);
+    const NoteBar::Pitch topBass = bass.PitchAt(b.x + 100, b.y + 5, Pencil());
     EXPECT_EQ(std::string{topBass.letter} + std::to_string(topBass.octave), "E5");
 }
 
@@ -108,18 +108,18 @@ TEST_F(MelodicBarTest, APointOffTheStaffTakesTheNearerEndAndSaysSo) {
     auto song = MakeSong(4, 4);
     const MelodicBar& treble = Treble(*song);
     const Box t = treble.GetBox();
-    const NoteBar::Pitch above = treble.PitchAt(t.x + 100, t.y - 40);
+    const NoteBar::Pitch above = treble.PitchAt(t.x + 100, t.y - 40, Pencil());
     EXPECT_TRUE(above.outside);
     EXPECT_EQ(std::string{above.letter} + std::to_string(above.octave), "C7");
-    const NoteBar::Pitch below = treble.PitchAt(t.x + 100, t.y + 230);
+    const NoteBar::Pitch below = treble.PitchAt(t.x + 100, t.y + 230, Pencil());
     EXPECT_TRUE(below.outside);
     EXPECT_EQ(std::string{below.letter} + std::to_string(below.octave), "G4");
     // Left of the bar, at the height of position 3: nearer position 0.
-    const NoteBar::Pitch left = treble.PitchAt(t.x - 1, t.y + 140);
+    const NoteBar::Pitch left = treble.PitchAt(t.x - 1, t.y + 140, Pencil());
     EXPECT_TRUE(left.outside);
     EXPECT_EQ(left.letter, 'G');
     // Half-way between the two ends goes to the top.
-    EXPECT_EQ(treble.PitchAt(t.x - 1, t.y + 85).letter, 'C');
+    EXPECT_EQ(treble.PitchAt(t.x - 1, t.y + 85, Pencil()).letter, 'C');
 }
 
 TEST_F(MelodicBarTest, PitchCarriesTheToolsAccidentalOrASharpForDoubles) {
@@ -133,7 +133,7 @@ TEST_F(MelodicBarTest, PitchCarriesTheToolsAccidentalOrASharpForDoubles) {
                                     {Note::DoubleSharp, Note::Sharp},
                                     {Note::DoubleFlat, Note::Sharp}}) {
         tools.SetAccidental(chosen);
-        EXPECT_EQ(treble.PitchAt(t.x + 10, t.y + 100).accidental, expected) << chosen;
+        EXPECT_EQ(treble.PitchAt(t.x + 10, t.y + 100, Pencil()).accidental, expected) << chosen;
     }
 }
 

@@ -153,7 +153,7 @@ private:
             const Box box = bar.GetBox();
             const int x = Pick(box.x, box.x + box.width);
             const int y = Pick(box.y, box.y + box.height);
-            Refusable(slot, [&] { return bar.InsertNoteAt(x, y) != nullptr; });
+            Refusable(slot, [&] { return bar.InsertNoteAt(x, y, Pencil()) != nullptr; });
             return "pencil";
         }
         if (roll <= 63) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "editor/DrawResources.h"
 #include "editor/ToolsManager.h"
+#include "model/DrawResources.h"
 #include "model/DynamicMark.h"
 #include "support/DrawingQueries.h"
 #include "support/NoteBarTestKit.h"

@@ -14,12 +14,12 @@ TEST_F(PercussionBarTest, EveryNoteIsACOnTheOneLineWhateverTheClickOrTool) {
     PercussionBar& bar = Drums(*song);
     const Box box = bar.GetBox();
     ToolsManager::Instance().SetAccidental(Note::Sharp);
-    const NoteBar::Pitch pitch = bar.PitchAt(box.x - 500, box.y + 999);
+    const NoteBar::Pitch pitch = bar.PitchAt(box.x - 500, box.y + 999, Pencil());
     EXPECT_EQ(std::string{pitch.letter} + std::to_string(pitch.octave), "C5");
     EXPECT_EQ(pitch.accidental, Note::NoAccidental);
     EXPECT_FALSE(pitch.outside);
 
-    ASSERT_NE(bar.InsertNoteAt(box.x + 10, box.y + 3), nullptr);
+    ASSERT_NE(bar.InsertNoteAt(box.x + 10, box.y + 3, Pencil()), nullptr);
     ASSERT_NE(bar.InsertNote(12, 'E', 7, Note::Flat, 8, false, false), nullptr);
     EXPECT_EQ(GridText(bar), "0:C5/12 12:C5/12 24:S/24 48:S/24 72:S/24");
     EXPECT_EQ(At(bar, 0)->NoteClefCode(), NoteBar::PercussionClef);

@@ -138,7 +138,7 @@ TEST_F(StepGridTest, ThePencilWritesAtTheChordColumnUnderThePoint) {
     tools.SetNoteValue(8);
 
     // An empty bar takes the note at its start wherever the point is.
-    ASSERT_NE(bar.InsertNoteAt(box.x + 300, box.y + 175), nullptr);
+    ASSERT_NE(bar.InsertNoteAt(box.x + 300, box.y + 175, Pencil()), nullptr);
     EXPECT_EQ(GridText(bar), "0:G4/12 12:S/12 24:S/24 48:S/24 72:S/24");
 
     // Step 24 stands at x = left + 40 + 24 x (width - 40) / 96; its column is
@@ -146,18 +146,18 @@ TEST_F(StepGridTest, ThePencilWritesAtTheChordColumnUnderThePoint) {
     // the middle line, position 9, is B5.
     const int x24 = box.x + 40 + 24 * (box.width - 40) / 96;
     tools.SetNoteValue(4);
-    ASSERT_NE(bar.InsertNoteAt(x24 + 8, box.y + 85), nullptr);
+    ASSERT_NE(bar.InsertNoteAt(x24 + 8, box.y + 85, Pencil()), nullptr);
     EXPECT_EQ(GridText(bar), "0:G4/12 12:S/12 24:B5/24 48:S/24 72:S/24");
 
     // On a note the chord's own value wins over the tool's.
     tools.SetNoteValue(16);
-    ASSERT_NE(bar.InsertNoteAt(box.x + 40, box.y + 125), nullptr);
+    ASSERT_NE(bar.InsertNoteAt(box.x + 40, box.y + 125, Pencil()), nullptr);
     EXPECT_EQ(GridText(bar), "0:G4+E5/12 12:S/12 24:B5/24 48:S/24 72:S/24");
 
     tools.SetInputKind(ToolsManager::RestInput);
     tools.SetNoteValue(8);
     const int x48 = box.x + 40 + 48 * (box.width - 40) / 96;
-    ASSERT_NE(bar.InsertNoteAt(x48, box.y + 20), nullptr);
+    ASSERT_NE(bar.InsertNoteAt(x48, box.y + 20, Pencil()), nullptr);
     EXPECT_EQ(GridText(bar), "0:G4+E5/12 12:S/12 24:B5/24 48:S/12 60:S/12 72:S/24");
 }
 
@@ -166,12 +166,15 @@ TEST_F(StepGridTest, ThePencilGivesUpOffTheColumnsAndOffTheStaff) {
     MelodicBar& bar = Treble(*song);
     const Box box = bar.GetBox();
     Put(bar, 0, "C5", 8);
-    EXPECT_TRUE(Refused(*song, 0, [&] { return bar.InsertNoteAt(box.x + 65, box.y + 100); }))
-        << "between the columns of steps 0 and 12";
-    EXPECT_TRUE(Refused(*song, 0, [&] { return bar.InsertNoteAt(box.x + 40, box.y + 195); }))
-        << "below the lowest editable position";
-    EXPECT_TRUE(Refused(*song, 0, [&] { return bar.InsertNoteAt(box.x - 5, box.y + 100); }))
-        << "outside the bar";
+    EXPECT_TRUE(Refused(*song, 0, [&] {
+        return bar.InsertNoteAt(box.x + 65, box.y + 100, Pencil());
+    })) << "between the columns of steps 0 and 12";
+    EXPECT_TRUE(Refused(*song, 0, [&] {
+        return bar.InsertNoteAt(box.x + 40, box.y + 195, Pencil());
+    })) << "below the lowest editable position";
+    EXPECT_TRUE(Refused(*song, 0, [&] {
+        return bar.InsertNoteAt(box.x - 5, box.y + 100, Pencil());
+    })) << "outside the bar";
 }
 
 // --- erasing and merging ---

@@ -15,6 +15,11 @@
 // Songs, grid descriptions and invariant checks shared by the note-bar tests.
 namespace notebar_test {
 
+// What a pencil click writes with the tool manager's settings as they stand.
+inline PencilSettings Pencil() {
+    return ToolsManager::Instance().GetPencilSettings();
+}
+
 // A song of the time signature and key with one treble, one bass and one
 // percussion track (slots 0, 1, 2).
 inline std::unique_ptr<Song> MakeSong(int numerator, int denominator, int numBars = 4,

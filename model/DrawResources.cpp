@@ -1,4 +1,4 @@
-#include "editor/DrawResources.h"
+#include "model/DrawResources.h"
 
 const DrawResources& DrawResources::Instance() {
     static const DrawResources resources;
