@@ -13,27 +13,13 @@ ClearBarsForm::ClearBarsForm(const Song& song) {
     }
 }
 
-void ClearBarsForm::SetFirstBar(int index) {
-    m_first = index;
-    if (m_first > m_last) {
-        m_last = m_first;
-    }
-}
-
-void ClearBarsForm::SetLastBar(int index) {
-    m_last = index;
-    if (m_last < m_first) {
-        m_first = m_last;
-    }
-}
-
 bool ClearBarsForm::Ok(Song& song, Prompt& prompt, UndoManager& history) const {
-    if (m_first > m_last) {
+    if (m_bars.First() > m_bars.Last()) {
         prompt.Show(messages::kInvalidBarRange, "", Prompt::NoIcon);
         return false;
     }
     ToolsManager::Instance().ClearSelection(true);
-    if (!song.ClearBars(m_track, m_first, m_last)) {
+    if (!song.ClearBars(m_track, m_bars.First(), m_bars.Last())) {
         return false;
     }
     history.Record(song, "Clear Bar", "Clear Bar");

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/BarRange.h"
+
 class Prompt;
 class Song;
 class UndoManager;
@@ -16,10 +18,10 @@ public:
     const std::vector<std::string>& TrackItems() const { return m_trackItems; }
     void SetTrack(int index) { m_track = index; }
     // Choosing a first bar after the last moves the last to it, and the reverse.
-    void SetFirstBar(int index);
-    void SetLastBar(int index);
-    int FirstBar() const { return m_first; }
-    int LastBar() const { return m_last; }
+    void SetFirstBar(int index) { m_bars.SetFirst(index); }
+    void SetLastBar(int index) { m_bars.SetLast(index); }
+    int FirstBar() const { return m_bars.First(); }
+    int LastBar() const { return m_bars.Last(); }
 
     // Clears and records "Clear Bar"; false (the dialog stays open) after a message.
     bool Ok(Song& song, Prompt& prompt, UndoManager& history) const;
@@ -27,6 +29,5 @@ public:
 private:
     std::vector<std::string> m_trackItems;
     int m_track = 0;
-    int m_first = 0;
-    int m_last = 0;
+    BarRange m_bars;
 };

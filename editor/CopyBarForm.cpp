@@ -29,20 +29,11 @@ void CopyBarForm::SetSource(int index) {
     }
 }
 
-void CopyBarForm::SetFirstBar(int index) {
-    m_first = index;
-    if (m_first > m_last) {
-        m_last = m_first;
-    }
-}
-
 void CopyBarForm::SetLastBar(int index) {
-    m_last = index;
-    if (m_last < m_first) {
-        m_first = m_last;
-    }
-    if (m_destinationBar <= m_last && m_last + 1 < m_song.GetNumBars()) {
-        m_destinationBar = m_last + 1;
+    m_bars.SetLast(index);
+    const int last = m_bars.Last();
+    if (m_destinationBar <= last && last + 1 < m_song.GetNumBars()) {
+        m_destinationBar = last + 1;
     }
 }
 
@@ -81,13 +72,15 @@ bool CopyBarForm::CopyOne(Song& song, int source, int destination, Prompt& promp
         }
         return false;
     };
-    if (m_last < m_first) {
+    const int first = m_bars.First();
+    const int last = m_bars.Last();
+    if (last < first) {
         return refuse(messages::kInvalidSourceRange, Focus::LastSourceBar);
     }
-    if (source == destination && m_first <= m_destinationBar && m_destinationBar <= m_last) {
+    if (source == destination && first <= m_destinationBar && m_destinationBar <= last) {
         return refuse(messages::kDestinationInsideSource, Focus::DestinationBar);
     }
-    const long long width = m_last - m_first + 1;
+    const long long width = last - first + 1;
     const long long repetitions = FormFields::ReadNumber(m_repetitionsText, 20);
     Track* target = song.GetTrack(destination);
     // Compared by division, so no repetition count can overflow.
@@ -95,6 +88,6 @@ bool CopyBarForm::CopyOne(Song& song, int source, int destination, Prompt& promp
         repetitions > (target->GetNumBars() - m_destinationBar) / width) {
         return refuse(messages::kDestinationTooSmall, Focus::DestinationBar);
     }
-    return target->CopyBars(*song.GetTrack(source), m_first, m_last, m_destinationBar,
+    return target->CopyBars(*song.GetTrack(source), first, last, m_destinationBar,
                             static_cast<int>(repetitions));
 }

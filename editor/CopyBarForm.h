@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/BarRange.h"
+
 class Prompt;
 class Song;
 class UndoManager;
@@ -24,14 +26,14 @@ public:
     // With every track copied onto itself both lists lose their selection.
     void SetCopyAllTracks(bool all) { m_copyAll = all; }
     bool CopyAllTracks() const { return m_copyAll; }
-    void SetFirstBar(int index);
+    void SetFirstBar(int index) { m_bars.SetFirst(index); }
     // A last bar before the first moves the first to it; then a destination
     // not after the range moves to the bar after it, when there is one.
     void SetLastBar(int index);
     void SetDestinationBar(int index) { m_destinationBar = index; }
     void SetRepetitionsText(const std::string& text) { m_repetitionsText = text; }
-    int FirstBar() const { return m_first; }
-    int LastBar() const { return m_last; }
+    int FirstBar() const { return m_bars.First(); }
+    int LastBar() const { return m_bars.Last(); }
     int DestinationBar() const { return m_destinationBar; }
 
     // Copies and records "Copy Tracks"; false (the dialog stays open, with the
@@ -48,8 +50,7 @@ private:
     int m_source = 0;
     int m_destination = 0;
     bool m_copyAll = false;
-    int m_first = 0;
-    int m_last = 0;
+    BarRange m_bars;
     int m_destinationBar = 1;
     std::string m_repetitionsText = "1";
 };

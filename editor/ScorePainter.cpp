@@ -7,6 +7,7 @@
 #include "editor/TrackPainter.h"
 #include "model/DrawResources.h"
 #include "model/PageGeometry.h"
+#include "model/Palette.h"
 #include "model/Song.h"
 #include "model/SongText.h"
 #include "model/Track.h"
@@ -14,10 +15,6 @@
 
 namespace {
 
-constexpr Color kDesk{ScorePainter::kDeskRed, ScorePainter::kDeskGreen, ScorePainter::kDeskBlue};
-constexpr Color kShadow{52, 86, 129};
-constexpr Color kHeaderTop{213, 224, 238};
-constexpr Color kWhite{255, 255, 255};
 constexpr int kShadowWidth = 15;
 constexpr int kShadowBands = 5;
 constexpr int kHeaderBands = 20;
@@ -33,7 +30,7 @@ void ScorePainter::PaintScreen(DeviceContext& dc, Song* song, int pageCount) {
     if (song == nullptr) {
         pageCount = 1;
     }
-    dc.FillRect(dc.ClipBox(), kDesk);
+    dc.FillRect(dc.ClipBox(), Palette::kDesk);
     for (int page = 0; page < pageCount; ++page) {
         Rect withShadow = PageGeometry::PageRect(page);
         withShadow.right += kShadowWidth;
@@ -65,22 +62,24 @@ void ScorePainter::DrawPage(DeviceContext& dc, int page) {
     GradientFill::Fill(dc,
                        {paper.right, paper.top + 10, paper.right + kShadowWidth,
                         paper.top + 10 + PageGeometry::kPageHeight},
-                       kShadow, kDesk, kShadowBands, GradientFill::LeftToRight);
+                       Palette::kPageShadow, Palette::kDesk, kShadowBands,
+                       GradientFill::LeftToRight);
     GradientFill::Fill(
         dc, {paper.left + 5, paper.bottom, paper.left + 5 + 2110, paper.bottom + kShadowWidth},
-        kShadow, kDesk, kShadowBands, GradientFill::TopToBottom);
-    dc.SelectPen({{0, 0, 0}, 1});
-    dc.SelectBrush(kWhite);
+        Palette::kPageShadow, Palette::kDesk, kShadowBands, GradientFill::TopToBottom);
+    dc.SelectPen({Palette::kPageEdge, 1});
+    dc.SelectBrush(Palette::kPaper);
     dc.Rectangle(paper);
     GradientFill::Fill(dc, {paper.left + 2, paper.top + 2, paper.left + 2 + 2096, paper.top + 82},
-                       kHeaderTop, kWhite, kHeaderBands, GradientFill::TopToBottom);
+                       Palette::kPageHeader, Palette::kPaper, kHeaderBands,
+                       GradientFill::TopToBottom);
 }
 
 void ScorePainter::DrawPageLabel(DeviceContext& dc, int page, int pageCount) {
     char label[48];
     std::snprintf(label, sizeof label, "Page %d of %d", page + 1, pageCount);
     dc.SelectFont(DrawResources::Instance().labelFont);
-    dc.SetTextColor({0, 0, 0});
+    dc.SetTextColor(Palette::kInk);
     dc.Text(PageGeometry::kPagePitch * page + 1895, 100, label);
 }
 

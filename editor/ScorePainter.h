@@ -9,8 +9,6 @@ class Song;
 // holds the document lock.
 class ScorePainter {
 public:
-    static constexpr int kDeskRed = 147, kDeskGreen = 190, kDeskBlue = 215;
-
     // Everything in the device context's clip box. Without a song, only the
     // desk and one empty page.
     static void PaintScreen(DeviceContext& dc, Song* song, int pageCount);

@@ -24,20 +24,6 @@ std::vector<std::string> ShiftNotesForm::BarItems() const {
     return FormFields::BarItems(m_numBars);
 }
 
-void ShiftNotesForm::SetFirstBar(int index) {
-    m_first = index;
-    if (m_first > m_last) {
-        m_last = m_first;
-    }
-}
-
-void ShiftNotesForm::SetLastBar(int index) {
-    m_last = index;
-    if (m_last < m_first) {
-        m_first = m_last;
-    }
-}
-
 bool ShiftNotesForm::Ok(Song& song, Prompt& prompt, UndoManager& history) const {
     if (!OkEnabled() || m_trackIndex < 0 || m_trackIndex >= static_cast<int>(m_trackSlots.size())) {
         return false;
@@ -49,7 +35,7 @@ bool ShiftNotesForm::Ok(Song& song, Prompt& prompt, UndoManager& history) const 
         return false;
     }
     Track& track = *song.GetTrack(m_trackSlots[static_cast<size_t>(m_trackIndex)]);
-    if (m_first > m_last || m_first < 0 || m_last >= track.GetNumBars()) {
+    if (!m_bars.FitsIn(track.GetNumBars())) {
         prompt.Show(messages::kInvalidBarRange, messages::kError, Prompt::ErrorIcon);
         return false;
     }
@@ -60,11 +46,13 @@ bool ShiftNotesForm::Ok(Song& song, Prompt& prompt, UndoManager& history) const 
             tools.AddDirtyRect(bar->GetBoundingRect());
         }
     };
-    cut(m_first - 1, false);
-    cut(m_last + 1, true);
-    cut(m_first, true);
-    cut(m_last, false);
-    for (int index = m_first; index <= m_last; ++index) {
+    const int first = m_bars.First();
+    const int last = m_bars.Last();
+    cut(first - 1, false);
+    cut(last + 1, true);
+    cut(first, true);
+    cut(last, false);
+    for (int index = first; index <= last; ++index) {
         auto* bar = static_cast<MelodicBar*>(track.GetBar(index));
         bar->ShiftSteps(static_cast<int>(steps));
         tools.AddDirtyRect(bar->GetBoundingRect());

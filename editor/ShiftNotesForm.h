@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/BarRange.h"
+
 class Prompt;
 class Song;
 class UndoManager;
@@ -24,10 +26,10 @@ public:
 
     void SetTrackIndex(int index) { m_trackIndex = index; }
     // Choosing a first bar after the last moves the last to it, and the reverse.
-    void SetFirstBar(int index);
-    void SetLastBar(int index);
-    int FirstBar() const { return m_first; }
-    int LastBar() const { return m_last; }
+    void SetFirstBar(int index) { m_bars.SetFirst(index); }
+    void SetLastBar(int index) { m_bars.SetLast(index); }
+    int FirstBar() const { return m_bars.First(); }
+    int LastBar() const { return m_bars.Last(); }
     void SetStepsText(const std::string& text) { m_stepsText = text; }
     void SetUpward(bool upward) { m_upward = upward; }
 
@@ -40,8 +42,7 @@ private:
     std::vector<int> m_trackSlots;
     int m_numBars;
     int m_trackIndex = 0;
-    int m_first = 0;
-    int m_last = 0;
+    BarRange m_bars;
     std::string m_stepsText = "0";
     bool m_upward = true;
 };

@@ -8,6 +8,7 @@
 #include "model/FloatingCombo.h"
 #include "model/NoteBar.h"
 #include "model/PageGeometry.h"
+#include "model/Palette.h"
 #include "model/Song.h"
 #include "model/TieArcs.h"
 #include "model/Track.h"
@@ -86,7 +87,7 @@ void TrackPainter::DrawBarLine(DeviceContext& dc, const NoteBar& bar, bool last)
     const int right = box.x + box.width;
     dc.SelectPen(DrawResources::Instance().blackPen);
     if (last) {
-        dc.FillRect({right - kFinalBarWidth, span.top, right, span.bottom + 1}, {0, 0, 0});
+        dc.FillRect({right - kFinalBarWidth, span.top, right, span.bottom + 1}, Palette::kInk);
         const int thin = right - kFinalThinLineOffset;
         dc.Line({thin, span.top}, {thin, span.bottom});
     } else {
@@ -122,7 +123,7 @@ void TrackPainter::DrawBarNumber(DeviceContext& dc, const Bar& bar) {
     const int left = box.x;
     const int top = box.y;
     dc.SelectNullPen();
-    dc.SelectBrush({200, 200, 215});
+    dc.SelectBrush(Palette::kBarNumberShadow);
     dc.Ellipse({left + 4, top + 4, left + 36, top + 35});
     dc.SelectPen(DrawResources::Instance().colourPens[0]);
     dc.SelectBrush(DrawResources::Instance().lightBlueBrush);
@@ -131,7 +132,7 @@ void TrackPainter::DrawBarNumber(DeviceContext& dc, const Bar& bar) {
     std::snprintf(number, sizeof number, "%d", bar.GetIndex() + 1);
     dc.SelectFont(DrawResources::Font("Tahoma", 18, 700));
     const Size extent = dc.TextExtent(number);
-    dc.SetTextColor({0, 0, 0});
+    dc.SetTextColor(Palette::kInk);
     dc.Text(left + 18 - extent.width / 2, top + 18 - extent.height / 2, number);
     dc.SelectPen(DrawResources::Instance().blackPen);
 }

@@ -5,6 +5,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/NoteChord.h"
+#include "model/Palette.h"
 #include "model/StemVote.h"
 
 namespace {
@@ -17,7 +18,6 @@ constexpr int kBeamThickness = 7;
 constexpr int kBeamSpacing = 10;
 constexpr int kStubLength = 12;
 constexpr int kMaxBeams = 3;
-constexpr Color kBeamColour{0, 0, 0};
 }  // namespace
 
 bool BeamedGroup::Add(NoteChord& chord) {
@@ -129,7 +129,7 @@ void BeamedGroup::DrawBeamLevel(DeviceContext& dc, int level, bool down, int tip
                 left -= kStubLength;
             }
         }
-        dc.FillRect({left - 1, top, right + 1, bottom}, kBeamColour);
+        dc.FillRect({left - 1, top, right + 1, bottom}, Palette::kInk);
         k = last + 1;
     }
 }

@@ -7,6 +7,7 @@
 #include "model/Bar.h"
 #include "model/DrawResources.h"
 #include "model/EditingState.h"
+#include "model/Palette.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -29,9 +30,7 @@ constexpr std::array<const char*, ChordCombo::NoSubStyle> kSubStyleLabels = {"A"
 constexpr int kSubStyleLeft = 50;
 constexpr int kSubStyleSide = 25;
 constexpr int kTextInset = 5;
-constexpr PenSpec kFramePen{{220, 220, 255}, 2};
-constexpr Color kHintColor{0, 0, 255};
-constexpr Color kLabelColor{255, 255, 255};
+constexpr PenSpec kFramePen{Palette::kChordFrame, 2};
 
 constexpr int kFirstSeventh = 26;
 constexpr int kSeventhQuality = 2;
@@ -129,7 +128,7 @@ void ChordCombo::DrawSubStyle(DeviceContext& dc) const {
     const FontSpec& small = resources.smallTextFont;
     dc.SelectFont(DrawResources::Font(small.face.c_str(), small.height, 700));
     const char* label = kSubStyleLabels[style];
-    dc.SetTextColor(kLabelColor);
+    dc.SetTextColor(Palette::kSubStyleLabel);
     dc.Text(left + (kSubStyleSide - dc.TextExtent(label).width) / 2, top, label);
 }
 
@@ -142,7 +141,7 @@ Point ChordCombo::TextOrigin() const {
 }
 
 void ChordCombo::DrawHint(DeviceContext& dc) {
-    dc.SetTextColor(kHintColor);
+    dc.SetTextColor(Palette::kHover);
     dc.Text(GetRect().left, GetRect().top, "::");
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/Color.h"
 #include "model/DeviceContext.h"
+#include "model/Palette.h"
 
 // The fonts, pens and brushes the score and its controls draw with, shared by
 // the whole process. Heights and widths are in score units.
@@ -27,23 +28,24 @@ public:
     // Dynamics (p, mf, ...) are set in a bold italic serif, as engravers do.
     FontSpec dynamicsFont{"Times New Roman", 34, 700, true};
 
-    PenSpec blackPen{{0, 0, 0}, 2};
-    PenSpec secondBlackPen{{0, 0, 0}, 2};
-    PenSpec greenPen{{17, 170, 0}, 5};
-    PenSpec whitePen{{255, 255, 255}, 4};
+    PenSpec blackPen{Palette::kInk, 2};
+    PenSpec secondBlackPen{Palette::kInk, 2};
+    PenSpec greenPen{Palette::kSelected, 5};
+    PenSpec whitePen{Palette::kPaper, 4};
     // Blue, orange, green, brown and red: one per accompaniment sub-style.
-    std::array<PenSpec, 5> colourPens{{{{113, 164, 240}, 2},
-                                       {{250, 124, 12}, 2},
-                                       {{87, 193, 23}, 2},
-                                       {{162, 104, 26}, 2},
-                                       {{226, 7, 7}, 2}}};
+    std::array<PenSpec, 5> colourPens{{{Palette::kSubStyleA, 2},
+                                       {Palette::kSubStyleB, 2},
+                                       {Palette::kSubStyleIntro, 2},
+                                       {Palette::kSubStyleFillIn, 2},
+                                       {Palette::kSubStyleEnding, 2}}};
 
-    Color paleGreenBrush{250, 255, 250};
-    Color blackBrush{0, 0, 0};
-    Color paleBlueBrush{240, 240, 255};
-    Color lightBlueBrush{220, 220, 255};
-    std::array<Color, 5> subStyleBrushes{
-        {{113, 164, 240}, {250, 124, 12}, {87, 193, 23}, {162, 104, 26}, {226, 7, 7}}};
+    Color paleGreenBrush{Palette::kPaleGreen};
+    Color blackBrush{Palette::kInk};
+    Color paleBlueBrush{Palette::kSelectedBar};
+    Color lightBlueBrush{Palette::kBarNumber};
+    std::array<Color, 5> subStyleBrushes{{Palette::kSubStyleA, Palette::kSubStyleB,
+                                          Palette::kSubStyleIntro, Palette::kSubStyleFillIn,
+                                          Palette::kSubStyleEnding}};
 
 private:
     DrawResources() = default;

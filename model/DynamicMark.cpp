@@ -4,6 +4,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
+#include "model/Palette.h"
 
 namespace {
 constexpr std::array<const char*, DynamicMark::kNumCodes> kNames = {
@@ -48,7 +49,7 @@ void DynamicMark::Draw(DeviceContext& dc, int code, int x, int top, int endX) {
         return;
     }
     dc.SelectFont(font);
-    dc.SetTextColor({0, 0, 0});
+    dc.SetTextColor(Palette::kInk);
     dc.Text(x - dc.TextExtent(text).width / 2, top, text);
 }
 

@@ -2,13 +2,11 @@
 
 #include "model/DrawResources.h"
 #include "model/EditingState.h"
+#include "model/Palette.h"
 #include "platform/StringTable.h"
 
 namespace {
 constexpr int kHaloReach = 2;
-constexpr Color kHaloColor{255, 255, 255};
-constexpr Color kHoveredColor{0, 0, 255};
-constexpr Color kNormalColor{0, 0, 0};
 }  // namespace
 
 FloatingCombo::FloatingCombo(SelObject* owner, int channel)
@@ -85,7 +83,7 @@ void FloatingCombo::Draw(DeviceContext& dc) {
         if (m_halo) {
             DrawHalo(dc, origin, text);
         }
-        dc.SetTextColor(hovered ? kHoveredColor : kNormalColor);
+        dc.SetTextColor(hovered ? Palette::kHover : Palette::kInk);
         dc.Text(origin.x, origin.y, text);
     }
     if (hovered && m_index == 0) {
@@ -116,7 +114,7 @@ std::string FloatingCombo::FitToWidth(DeviceContext& dc, std::string text, int w
 }
 
 void FloatingCombo::DrawHalo(DeviceContext& dc, Point origin, const std::string& text) {
-    dc.SetTextColor(kHaloColor);
+    dc.SetTextColor(Palette::kPaper);
     for (int dy = -kHaloReach; dy <= kHaloReach; ++dy) {
         for (int dx = -kHaloReach; dx <= kHaloReach; ++dx) {
             dc.Text(origin.x + dx, origin.y + dy, text);

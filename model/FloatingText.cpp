@@ -4,6 +4,7 @@
 
 #include "model/DrawResources.h"
 #include "model/EditingState.h"
+#include "model/Palette.h"
 #include "model/TextMeasurer.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
@@ -12,9 +13,6 @@
 namespace {
 // The placeholder's halo keeps the hint readable over staff lines.
 constexpr int kHaloOffset = 2;
-constexpr Color kHaloColor{240, 240, 240};
-constexpr Color kHoveredPlaceholderColor{108, 108, 255};
-constexpr Color kPlaceholderColor{220, 220, 220};
 }  // namespace
 
 FloatingText::FloatingText(SelObject* owner, const Box& box, std::string key, Style style)
@@ -117,13 +115,13 @@ void FloatingText::Draw(DeviceContext& dc) {
 void FloatingText::DrawPlaceholder(DeviceContext& dc, bool hovered) const {
     const std::string& hint = m_style.placeholder;
     const int left = TextLeft(dc.TextExtent(hint).width);
-    dc.SetTextColor(kHaloColor);
+    dc.SetTextColor(Palette::kPlaceholderHalo);
     for (const int dy : {-kHaloOffset, kHaloOffset}) {
         for (const int dx : {-kHaloOffset, kHaloOffset}) {
             dc.Text(left + dx, m_rect.top + dy, hint);
         }
     }
-    dc.SetTextColor(hovered ? kHoveredPlaceholderColor : kPlaceholderColor);
+    dc.SetTextColor(hovered ? Palette::kPlaceholderHover : Palette::kPlaceholder);
     dc.Text(left, m_rect.top, hint);
 }
 

@@ -7,6 +7,7 @@
 #include "model/Color.h"
 #include "model/DeviceContext.h"
 #include "model/Observer.h"
+#include "model/Palette.h"
 #include "model/SelObject.h"
 
 // A text box drawn on the score: song title and author, free texts, track
@@ -23,8 +24,8 @@ public:
         int weight = 400;
         int alignment = AlignLeft;
         std::string placeholder = "Insert Text...";
-        Color normalColor{};
-        Color activeColor{0, 0, 255};
+        Color normalColor{Palette::kInk};
+        Color activeColor{Palette::kHover};
         // Measuring never makes the box smaller than the box the layout gave
         // it, for texts whose place is set by something else (lyrics).
         bool keepsLayoutSize = false;

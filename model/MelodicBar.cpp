@@ -8,6 +8,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
+#include "model/Palette.h"
 #include "model/TieChain.h"
 
 namespace {
@@ -293,7 +294,7 @@ void MelodicBar::DrawStaffLines(DeviceContext& dc, bool header) const {
 
 void MelodicBar::DrawHeader(DeviceContext& dc) const {
     dc.SelectFont(DrawResources::Instance().scoreFont);
-    dc.SetTextColor({0, 0, 0});
+    dc.SetTextColor(Palette::kInk);
     const int left = GetBox().x - kHeaderWidth;
     if (IsBass()) {
         dc.Text(left + kClefDx, GetBox().y + kBassClefDy, kBassClefGlyph);

@@ -8,6 +8,7 @@
 #include "model/EditingState.h"
 #include "model/NoteBar.h"
 #include "model/NoteChord.h"
+#include "model/Palette.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -46,12 +47,6 @@ constexpr int kAccentAboveDy = 10;
 constexpr int kLedgerDx = -15;
 constexpr int kLowestLedgerPosition = 3;
 constexpr int kHighestLedgerPosition = 15;
-
-constexpr Color kBlack{0, 0, 0};
-constexpr Color kHoverBlue{0, 0, 255};
-constexpr Color kSelectedGreen{17, 170, 0};
-constexpr Color kPlayingRed{255, 25, 5};
-constexpr Color kAccentGreen{0, 120, 0};
 
 std::string_view Glyph(std::string_view glyphs, int index) {
     return glyphs.substr(static_cast<size_t>(index), 1);
@@ -101,11 +96,11 @@ void DrawStemAndFlag(DeviceContext& dc, const NoteBar::Placement& at, int symbol
 void DrawAccent(DeviceContext& dc, const NoteBar::Placement& at, bool stemDown) {
     const DrawResources& resources = DrawResources::Instance();
     dc.SelectFont(resources.smallScoreFont);
-    dc.SetTextColor(kAccentGreen);
+    dc.SetTextColor(Palette::kAccent);
     dc.Text(at.x + kGlyphDx, at.y + kGlyphDy + (stemDown ? kAccentAboveDy : kAccentBelowDy),
             kAccentGlyph);
     dc.SelectFont(resources.scoreFont);
-    dc.SetTextColor(kBlack);
+    dc.SetTextColor(Palette::kInk);
 }
 }  // namespace
 
@@ -175,14 +170,14 @@ void Note::Draw(DeviceContext& dc, bool withStem, int stemLength, bool stemDown,
     const int glyphY = at.y + kGlyphDy;
     const int symbol = SymbolIndex(bar->GetSteps());
     // Paper shows the music, not the editing state.
-    dc.SetTextColor(dc.IsPrinting() ? kBlack : StateColor());
+    dc.SetTextColor(dc.IsPrinting() ? Palette::kInk : StateColor());
     if (IsRest()) {
         dc.Text(glyphX, glyphY, Glyph(kRestGlyphs, symbol));
     } else {
         dc.Text(glyphX, glyphY, Glyph(kHeadGlyphs, symbol));
         if (symbol > 0) {
             // Only the head shows the note's state; stems and flags stay black.
-            dc.SetTextColor(kBlack);
+            dc.SetTextColor(Palette::kInk);
             if (withStem) {
                 DrawStemAndFlag(dc, at, symbol, stemLength, stemDown, withFlag);
             }
@@ -200,7 +195,7 @@ void Note::Draw(DeviceContext& dc, bool withStem, int stemLength, bool stemDown,
         dc.Text(glyphX + kAccidentalDx, glyphY, Glyph(kAccidentalGlyphs, m_accidental));
     }
     DrawLedgerLines(dc, at, bar->GetBox().y);
-    dc.SetTextColor(kBlack);
+    dc.SetTextColor(Palette::kInk);
 }
 
 int Note::SymbolIndex(int barSteps) const {
@@ -217,13 +212,13 @@ int Note::SymbolIndex(int barSteps) const {
 
 Color Note::StateColor() const {
     if (IsHighlighted()) {
-        return kPlayingRed;
+        return Palette::kPlaying;
     }
     const EditingState& state = EditingState::Instance();
     if (state.HasSelection() && state.IsSelected(this)) {
-        return kSelectedGreen;
+        return Palette::kSelected;
     }
-    return state.Hover() == this ? kHoverBlue : kBlack;
+    return state.Hover() == this ? Palette::kHover : Palette::kInk;
 }
 
 void Note::SetLength(int value, bool triplet) {

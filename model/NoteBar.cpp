@@ -11,6 +11,7 @@
 #include "model/DrawResources.h"
 #include "model/DynamicMark.h"
 #include "model/EditingState.h"
+#include "model/Palette.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
 #include "platform/Exception.h"
@@ -35,7 +36,7 @@ constexpr int kTripletDigitGap = 3;
 // The small score font's digits are centred this far below the cell's top.
 constexpr int kSmallDigitCentre = 65;
 constexpr std::string_view kTripletDigit = "3";
-constexpr PenSpec kBracketPen{{0, 0, 0}, 1};
+constexpr PenSpec kBracketPen{Palette::kInk, 1};
 
 bool IsWrittenValue(int value) {
     return std::find(kWrittenValues.begin(), kWrittenValues.end(), value) != kWrittenValues.end();
@@ -360,7 +361,7 @@ void NoteBar::DrawTripletMark(DeviceContext& dc, const NoteChord& first, const N
     const int y = std::min(top - kTripletGap, GetBox().y + kTripletHighest);
     const int middle = (left + right) / 2;
     dc.SelectFont(resources.smallScoreFont);
-    dc.SetTextColor({0, 0, 0});
+    dc.SetTextColor(Palette::kInk);
     const int halfDigit = dc.TextExtent(kTripletDigit).width / 2;
     dc.Text(middle - halfDigit, y - kSmallDigitCentre, kTripletDigit);
     dc.SelectPen(kBracketPen);

@@ -2,6 +2,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
+#include "model/Palette.h"
 
 namespace {
 constexpr int kDrumLineDy = 85;
@@ -55,6 +56,6 @@ void PercussionBar::DrawStaffLines(DeviceContext& dc, bool header) const {
 
 void PercussionBar::DrawHeader(DeviceContext& dc) const {
     dc.SelectFont(DrawResources::Instance().scoreFont);
-    dc.SetTextColor({0, 0, 0});
+    dc.SetTextColor(Palette::kInk);
     DrawTimeSignature(dc);
 }

@@ -1,12 +1,14 @@
 #include "model/SongText.h"
 
+#include "model/Palette.h"
+
 namespace {
 FloatingText::Style SongTextStyle(int fontHeight) {
     FloatingText::Style style;
     style.height = fontHeight;
     style.weight = 900;
-    style.normalColor = {174, 35, 0};
-    style.activeColor = {221, 45, 0};
+    style.normalColor = Palette::kSongText;
+    style.activeColor = Palette::kSongTextActive;
     return style;
 }
 }  // namespace

@@ -6,6 +6,7 @@
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
 #include "model/NoteBar.h"
+#include "model/Palette.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
 
@@ -20,7 +21,6 @@ constexpr int kMaxHeight = 30;
 constexpr int kMiddleThickness = 4;
 constexpr int kEndThickness = 1;
 constexpr int kBarLineOverhang = 10;
-constexpr Color kTieColour{0, 0, 0};
 
 using ArcPoints = std::array<Point, 2 * kSegments>;
 
@@ -109,7 +109,7 @@ void TieArcs::DrawArc(DeviceContext& dc, int left, int right, int y, bool above)
     FillCurve(points, 0, left, right, y, side * kEndThickness, side * height, false);
     FillCurve(points, kSegments, left, right, y, 0, side * (height - kMiddleThickness), true);
     dc.SelectNullPen();
-    dc.SelectBrush(kTieColour);
+    dc.SelectBrush(Palette::kInk);
     dc.Polygon(points);
     dc.SelectPen(DrawResources::Instance().blackPen);
 }

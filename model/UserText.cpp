@@ -1,12 +1,14 @@
 #include "model/UserText.h"
 
+#include "model/Palette.h"
+
 namespace {
 FloatingText::Style UserTextStyle() {
     FloatingText::Style style;
     style.height = 30;
     style.weight = 900;
-    style.normalColor = {240, 118, 0};
-    style.activeColor = {255, 142, 30};
+    style.normalColor = Palette::kUserText;
+    style.activeColor = Palette::kUserTextActive;
     return style;
 }
 }  // namespace

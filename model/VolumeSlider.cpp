@@ -5,6 +5,7 @@
 
 #include "model/DrawResources.h"
 #include "model/EditingState.h"
+#include "model/Palette.h"
 #include "model/SoundSettings.h"
 
 namespace {
@@ -12,21 +13,13 @@ namespace {
 constexpr int kGrooveLeft = 40;
 constexpr int kGrooveInset = 10;
 constexpr int kPenWidth = 2;
-constexpr Color kActiveOutline{0, 0, 255};
-constexpr Color kGrooveOutline{230, 230, 230};
-constexpr Color kGrooveFill{255, 255, 255};
-constexpr Color kFillOutline{215, 187, 187};
-constexpr Color kActiveFill{220, 210, 255};
-constexpr Color kFill{240, 230, 230};
 // The percentage stands right of the fill's end for low values and left of
 // it for high ones, so it never leaves the groove.
 constexpr int kLabelRightOfFill = 25;
 constexpr int kLabelLeftOfFill = 60;
 constexpr int kLabelRaise = 3;
 constexpr int kLabelHaloReach = 3;
-constexpr Color kLabelHalo{255, 255, 255};
-constexpr Color kLabelColor{0, 0, 200};
-constexpr PenSpec kIconPen{{200, 200, 200}, kPenWidth};
+constexpr PenSpec kIconPen{Palette::kSliderIcon, kPenWidth};
 constexpr int kIconLines = 5;
 constexpr int kIconLeft = 10;
 constexpr int kIconSpacing = 4;
@@ -70,16 +63,16 @@ int VolumeSlider::FillWidth() const {
 }
 
 void VolumeSlider::DrawGroove(DeviceContext& dc, bool active) const {
-    dc.SelectPen({active ? kActiveOutline : kGrooveOutline, kPenWidth});
-    dc.SelectBrush(kGrooveFill);
+    dc.SelectPen({active ? Palette::kHover : Palette::kSliderGrooveEdge, kPenWidth});
+    dc.SelectBrush(Palette::kSliderGroove);
     dc.Rectangle(Groove());
 }
 
 void VolumeSlider::DrawFill(DeviceContext& dc, bool active) const {
     Rect fill = Groove();
     fill.right = fill.left + FillWidth();
-    dc.SelectPen({active ? kActiveOutline : kFillOutline, kPenWidth});
-    dc.SelectBrush(active ? kActiveFill : kFill);
+    dc.SelectPen({active ? Palette::kHover : Palette::kSliderLevelEdge, kPenWidth});
+    dc.SelectBrush(active ? Palette::kSliderLevelActive : Palette::kSliderLevel);
     dc.Rectangle(fill);
 }
 
@@ -89,13 +82,13 @@ void VolumeSlider::DrawLabel(DeviceContext& dc) const {
     const int left = m_value < 50 ? fillEnd + kLabelRightOfFill : fillEnd - kLabelLeftOfFill;
     const int top = m_rect.top - kLabelRaise;
     dc.SelectFont(DrawResources::Instance().textFont);
-    dc.SetTextColor(kLabelHalo);
+    dc.SetTextColor(Palette::kPaper);
     for (int dy = -kLabelHaloReach; dy <= kLabelHaloReach; ++dy) {
         for (int dx = -kLabelHaloReach; dx <= kLabelHaloReach; ++dx) {
             dc.Text(left + dx, top + dy, label);
         }
     }
-    dc.SetTextColor(kLabelColor);
+    dc.SetTextColor(Palette::kSliderLabel);
     dc.Text(left, top, label);
 }
 

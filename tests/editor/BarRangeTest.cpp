@@ -2,10 +2,12 @@
 
 #include "editor/BarBlockCommands.h"
 #include "editor/BarClipboard.h"
+#include "editor/BarRange.h"
 #include "editor/ClearBarsForm.h"
 #include "editor/CopyBarForm.h"
 #include "editor/DeleteBarsForm.h"
 #include "editor/InsertBarsForm.h"
+#include "editor/ShiftNotesForm.h"
 #include "editor/UndoManager.h"
 #include "model/ChordBar.h"
 #include "platform/FixedPrompt.h"
@@ -50,6 +52,110 @@ protected:
     UndoManager history;
     FixedPrompt prompt{Prompt::Ok};
 };
+
+// Picks made in a dialog's two bar lists, in order, and the range they leave.
+struct RangeCase {
+    const char* what;
+    std::vector<std::pair<char, int>> picks;  // 'F' the first bar's list, 'L' the last's
+    int first;
+    int last;
+};
+
+const std::vector<RangeCase> kRangeCases = {
+    {"nothing picked: both lists on bar 1", {}, 0, 0},
+    {"a first bar after the last moves the last", {{'F', 2}}, 2, 2},
+    {"a first bar inside the range moves nothing else", {{'L', 3}, {'F', 1}}, 1, 3},
+    {"a first bar past a longer range", {{'L', 3}, {'F', 5}}, 5, 5},
+    {"a last bar before the first moves the first", {{'F', 4}, {'L', 2}}, 2, 2},
+    {"a last bar equal to the first", {{'F', 4}, {'L', 4}}, 4, 4},
+    {"a list without a selection drags the other down", {{'F', 2}, {'L', -1}}, -1, -1},
+    {"a first bar below bar 1 leaves the last", {{'L', 3}, {'F', -1}}, -1, 3},
+    {"no clamping to the song's bars", {{'F', 70}}, 70, 70},
+};
+
+template <class Form>
+std::pair<int, int> PickBars(Form& form, const RangeCase& range) {
+    for (const auto& [list, index] : range.picks) {
+        list == 'F' ? form.SetFirstBar(index) : form.SetLastBar(index);
+    }
+    return {form.FirstBar(), form.LastBar()};
+}
+
+TEST(BarRangeRule, FirstAndLastFollowEachOther) {
+    for (const RangeCase& range : kRangeCases) {
+        BarRange bars;
+        for (const auto& [list, index] : range.picks) {
+            list == 'F' ? bars.SetFirst(index) : bars.SetLast(index);
+        }
+        EXPECT_EQ(bars.First(), range.first) << range.what;
+        EXPECT_EQ(bars.Last(), range.last) << range.what;
+    }
+}
+
+TEST(BarRangeRule, FitsOnlyBarsTheSongHas) {
+    struct Case {
+        const char* what;
+        int first;
+        int last;
+        int numBars;
+        bool fits;
+    } const cases[] = {
+        {"one bar of a one-bar song", 0, 0, 1, true},
+        {"a song without bars", 0, 0, 0, false},
+        {"up to the song's last bar", 2, 4, 5, true},
+        {"one bar beyond the song", 2, 5, 5, false},
+        {"starting below bar 1", -1, 3, 5, false},
+        {"both lists without a selection", -1, -1, 5, false},
+    };
+    for (const Case& c : cases) {
+        BarRange bars;
+        bars.SetLast(c.last);
+        bars.SetFirst(c.first);
+        ASSERT_EQ(bars.First(), c.first) << c.what;
+        EXPECT_EQ(bars.FitsIn(c.numBars), c.fits) << c.what;
+    }
+}
+
+TEST_F(BarRangeTest, EveryBarRangeDialogFollowsTheSameRule) {
+    Start(6);
+    for (const RangeCase& range : kRangeCases) {
+        const std::pair<int, int> expected{range.first, range.last};
+        ClearBarsForm clear(*song);
+        EXPECT_EQ(PickBars(clear, range), expected) << "Clear Bars: " << range.what;
+        ShiftNotesForm shift(*song);
+        EXPECT_EQ(PickBars(shift, range), expected) << "Shift Notes: " << range.what;
+        CopyBarForm copy(*song);
+        EXPECT_EQ(PickBars(copy, range), expected) << "Copy Bar: " << range.what;
+    }
+}
+
+TEST_F(BarRangeTest, ShiftingRefusesBarsTheTrackLacks) {
+    Start(5);
+    Put(Treble(*song, 4), 0, "C5", 4);
+    const Song before(*song);
+    const RangeCase refused[] = {
+        {"both lists without a selection", {{'L', -1}}, -1, -1},
+        {"a first bar below bar 1", {{'L', 2}, {'F', -1}}, -1, 2},
+        {"a bar after the song's last", {{'F', 5}}, 5, 5},
+        {"a range running past the song's end", {{'L', 7}, {'F', 3}}, 3, 7},
+    };
+    for (const RangeCase& range : refused) {
+        ShiftNotesForm form(*song);
+        ASSERT_EQ(PickBars(form, range), std::make_pair(range.first, range.last)) << range.what;
+        form.SetStepsText("1");
+        FixedPrompt refusal(Prompt::Ok);
+        EXPECT_FALSE(form.Ok(*song, refusal, history)) << range.what;
+        EXPECT_EQ(Message(refusal), "Invalid bar range") << range.what;
+    }
+    EXPECT_EQ(SongEquality().Difference(before, *song), "");
+    EXPECT_EQ(history.CurrentIndex(), 0) << "nothing recorded";
+
+    ShiftNotesForm lastBar(*song);
+    lastBar.SetFirstBar(4);
+    lastBar.SetStepsText("1");
+    ASSERT_TRUE(lastBar.Ok(*song, prompt, history)) << "the song's last bar is in range";
+    EXPECT_EQ(NoteText(*At(Treble(*song, 4), 0)), "D5");
+}
 
 TEST_F(BarRangeTest, InsertingStopsAtSixtyFourBars) {
     Start(60);
