@@ -83,7 +83,7 @@ constexpr qreal kTieEndThickness = 1;
 // The triplet's "3", in a bold sans face, between the arms of its bracket.
 constexpr qreal kDigitPixels = 11;
 constexpr qreal kDigitGapPixels = 1.5;
-constexpr qreal kArmPixels = 6;
+constexpr qreal kArmPixels = 5;
 constexpr qreal kHookPixels = 4;
 
 }  // namespace

@@ -52,8 +52,8 @@ std::vector<std::function<void(QPainter&)>> ToolBarDrawings(const NotationIcons&
             ToolShapes::Eraser(p, {5.5, 17}, 16, 10);
         },
         [](QPainter& p) {
-            ToolShapes::SelectionFrame(p, QRectF(2.5, 2.5, 14, 11));
-            ToolShapes::Arrow(p, {10, 8}, 0.72);
+            ToolShapes::SelectionFrame(p, QRectF(3.5, 2.5, 14, 11));
+            ToolShapes::Arrow(p, {11.5, 8}, 0.68);
         },
     };
     for (int value = 0; value < 5; ++value) {
