@@ -3,6 +3,13 @@
 #include <QPixmap>
 #include <QString>
 
+#include "editor/ToolsManager.h"
+
+// The tool buttons come first, at the tools' own indices.
+static_assert(static_cast<int>(ToolBarIcons::Pencil) == static_cast<int>(ToolsManager::Pencil));
+static_assert(static_cast<int>(ToolBarIcons::Eraser) == static_cast<int>(ToolsManager::Eraser));
+static_assert(static_cast<int>(ToolBarIcons::Select) == static_cast<int>(ToolsManager::Select));
+
 void ToolBarIcons::RegisterImages() {
     // The images are compiled into a static library; nothing else refers to
     // them, so the linker keeps them only because of this call.

@@ -4,7 +4,13 @@
 #include <QPixmap>
 #include <QString>
 
+#include "editor/ToolsManager.h"
 #include "editor/qt/ToolBarIcons.h"
+
+// The view shows the pointer of ToolsManager::ToolIndex() as it is.
+static_assert(static_cast<int>(ToolCursors::Pencil) == static_cast<int>(ToolsManager::Pencil));
+static_assert(static_cast<int>(ToolCursors::Eraser) == static_cast<int>(ToolsManager::Eraser));
+static_assert(static_cast<int>(ToolCursors::Select) == static_cast<int>(ToolsManager::Select));
 
 namespace {
 

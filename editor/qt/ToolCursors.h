@@ -21,9 +21,9 @@ public:
 
     // The drawn pointers: image file under assets/icons and ":/icons" (without
     // ".png"; the sharp copy adds "@2x") and the hot spot in logical pixels of
-    // the 32-pixel image. The drawing program puts the pencil's tip, the
-    // eraser's rubbing edge and the arrow's tip on these points, and nowhere
-    // else are they written down.
+    // the 32-pixel image. The hot spots are set here and only here: the drawing
+    // program (tools/make_icons.cpp) puts the pencil's tip, the middle of the
+    // eraser's rubbing edge and the arrow's tip on them.
     struct Picture {
         Shape shape;
         std::string_view name;
