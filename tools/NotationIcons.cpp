@@ -125,7 +125,8 @@ NotationIcons::Figure NotationIcons::NoteFigure(int value, qreal stemWidth,
     if (value == 0) {
         return figure;
     }
-    // The stem's right edge meets the head's, as in the score.
+    // The stem stands at the head's right edge as in the score; being wider
+    // than the score's, it grows inwards, over the head.
     const qreal stemTop = kStemBottom - stemLength;
     figure.bars.emplace_back(QPointF(kHeadRight - stemWidth, stemTop),
                              QPointF(kHeadRight, kStemBottom));
