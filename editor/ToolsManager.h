@@ -15,7 +15,8 @@ class SelObject;
 // the selection, the hovered object, the zoom, the areas waiting to be
 // repainted and the page counters. One instance per process; used on the
 // user-interface thread. Observers hear aspect 0 when the selection or the
-// hovered object changes.
+// hovered object changes, and when a tool-bar command or a key changes the
+// tool or what the pencil writes.
 class ToolsManager : public Subject, public EditingState {
 public:
     enum Tool { Pencil = 0, Eraser = 1, Select = 2 };
@@ -41,6 +42,7 @@ public:
     int NoteValue() const { return m_noteValue; }
     void SetNoteValue(int value) { m_noteValue = value; }
     int LengthModifier() const { return m_lengthModifier; }
+    void SetLengthModifier(int modifier) { m_lengthModifier = modifier; }
     void ToggleLengthModifier(int modifier);
     bool IsDotted() const { return m_lengthModifier == Dotted; }
     bool IsTriplet() const { return m_lengthModifier == Triplet; }
