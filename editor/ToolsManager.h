@@ -10,6 +10,7 @@
 #include "model/Subject.h"
 
 class SelObject;
+class Tool;
 
 // The editing state of the score: current tool and what the pencil writes,
 // the selection, the hovered object, the zoom, the areas waiting to be
@@ -35,6 +36,10 @@ public:
     int ToolIndex() const { return m_tool >= 0 && m_tool <= 2 ? m_tool : 3; }
     void SetToolOverride(bool on) { m_toolOverride = on; }
     bool ToolOverride() const { return m_toolOverride; }
+    // The tool that receives the score's mouse events: the navigate tool
+    // while the override is set, else the current tool (the pencil for an
+    // index outside 0 to 2).
+    ::Tool& EffectiveTool() const;
 
     int InputKind() const { return m_inputKind; }
     void SetInputKind(int kind) { m_inputKind = kind; }
