@@ -22,6 +22,10 @@ struct Rect {
     int bottom = 0;
 
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    // Whether the point is on the rectangle, edges included: a point on the
+    // right or bottom edge is inside, as hit testing wants it. Comparisons
+    // only, so no edge value can overflow.
+    bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
     // Whether the two share any area; touching edges do not count.
     bool Intersects(const Rect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "model/Geometry.h"
+#include "model/Song.h"
+#include "support/EngineReset.h"
+
+namespace {
+
+TEST(GeometryTest, RectContainsIncludesEveryEdge) {
+    struct Case {
+        Rect rect;
+        int x, y;
+        bool inside;
+    };
+    const Rect r{10, 20, 40, 60};
+    const Rect everything{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    const std::vector<Case> cases = {
+        {r, 25, 40, true},
+        {r, 10, 20, true},
+        {r, 40, 60, true},
+        {r, 10, 60, true},
+        {r, 40, 20, true},
+        {r, 9, 40, false},
+        {r, 41, 40, false},
+        {r, 25, 19, false},
+        {r, 25, 61, false},
+        {{5, 5, 5, 5}, 5, 5, true},
+        {{5, 5, 5, 5}, 6, 5, false},
+        {everything, INT_MIN, INT_MAX, true},
+        {everything, INT_MAX, INT_MIN, true},
+        {{INT_MAX, INT_MAX, INT_MAX, INT_MAX}, INT_MAX - 1, INT_MAX, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.rect.Contains(c.x, c.y), c.inside)
+            << "{" << c.rect.left << ", " << c.rect.top << ", " << c.rect.right << ", "
+            << c.rect.bottom << "} at " << c.x << ", " << c.y;
+    }
+}
+
+using ControlHitTest = EngineReset;
+
+// Volume slider, instrument selector and free text each hit-test their own
+// area, edges included.
+TEST_F(ControlHitTest, ControlsAreHitOnEveryEdgeOfTheirArea) {
+    Song song("t", "a", 1, 100, {4, 4}, 0);
+    song.AddTrebleTrack();
+    Track& track = *song.GetTrack(0);
+    VolumeSlider& slider = *track.GetVolumeSlider();
+    slider.SetRect({100, 200, 300, 240});
+    FloatingCombo& selector = *track.GetSelector();
+    selector.SetRect({500, 200, 700, 240});
+    UserText& text = *song.AddUserText(1000, 400);
+    struct Case {
+        const char* name;
+        SelObject* object;
+        Rect area;
+    };
+    const std::vector<Case> cases = {
+        {"slider", &slider, {100, 200, 300, 240}},
+        {"selector with its arrow", &selector, {500, 200, 800, 240}},
+        {"free text with its margin", &text, {985, 385, 1215, 445}},
+    };
+    for (const Case& c : cases) {
+        const Rect a = c.area;
+        EXPECT_EQ(c.object->HitTest(a.left, a.top), c.object) << c.name;
+        EXPECT_EQ(c.object->HitTest(a.right, a.bottom), c.object) << c.name;
+        EXPECT_EQ(c.object->HitTest(a.left - 1, a.top), nullptr) << c.name;
+        EXPECT_EQ(c.object->HitTest(a.left, a.top - 1), nullptr) << c.name;
+        EXPECT_EQ(c.object->HitTest(a.right + 1, a.bottom), nullptr) << c.name;
+        EXPECT_EQ(c.object->HitTest(a.right, a.bottom + 1), nullptr) << c.name;
+    }
+}
+
+}  // namespace
