@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "model/Geometry.h"
@@ -37,6 +38,39 @@ TEST(GeometryTest, RectContainsIncludesEveryEdge) {
         EXPECT_EQ(c.rect.Contains(c.x, c.y), c.inside)
             << "{" << c.rect.left << ", " << c.rect.top << ", " << c.rect.right << ", "
             << c.rect.bottom << "} at " << c.x << ", " << c.y;
+    }
+}
+
+// A free text read at x = INT_MAX once made x + width overflow. Every far
+// edge here lies past int's range; the suite runs under UBSan in CI.
+TEST(GeometryTest, BoxArithmeticNearIntMaxDoesNotOverflow) {
+    struct Case {
+        Box box;
+        int x, y;
+        bool inside;
+        Rect rect;
+    };
+    const std::vector<Case> cases = {
+        {{INT_MAX, 20, 200, 30}, INT_MAX, 20, true, {INT_MAX, 20, INT_MAX, 50}},
+        {{INT_MAX, 20, 200, 30}, INT_MAX - 1, 20, false, {INT_MAX, 20, INT_MAX, 50}},
+        {{INT_MAX - 100, 20, 200, 30}, INT_MAX, 50, true, {INT_MAX - 100, 20, INT_MAX, 50}},
+        {{20, INT_MAX - 10, 200, 30}, 220, INT_MAX, true, {20, INT_MAX - 10, 220, INT_MAX}},
+        {{20, INT_MAX - 10, 200, 30}, 221, INT_MAX, false, {20, INT_MAX - 10, 220, INT_MAX}},
+        {{INT_MIN, INT_MIN, -200, -30},
+         INT_MIN,
+         INT_MIN,
+         false,
+         {INT_MIN, INT_MIN, INT_MIN, INT_MIN}},
+        {{INT_MIN, 0, INT_MAX, 10}, -1, 5, true, {INT_MIN, 0, -1, 10}},
+        {{INT_MIN, 0, INT_MAX, 10}, 0, 5, false, {INT_MIN, 0, -1, 10}},
+        {{0, 0, INT_MAX, INT_MAX}, INT_MAX, INT_MAX, true, {0, 0, INT_MAX, INT_MAX}},
+    };
+    for (const Case& c : cases) {
+        const Box& b = c.box;
+        const std::string name = "{" + std::to_string(b.x) + ", " + std::to_string(b.y) + ", " +
+                                 std::to_string(b.width) + ", " + std::to_string(b.height) + "}";
+        EXPECT_EQ(b.Contains(c.x, c.y), c.inside) << name << " at " << c.x << ", " << c.y;
+        EXPECT_EQ(b.ToRect(), c.rect) << name;
     }
 }
 
