@@ -127,7 +127,10 @@ public:
 
 private:
     static std::string Run(const char* mode, const std::filesystem::path& path, int& status) {
-        const auto script = std::filesystem::path(__FILE__).parent_path() / "midi_export_reader.py";
+        // Not beside __FILE__: ccache's base_dir makes that path relative to
+        // the build folder, and the tests run elsewhere.
+        const auto script =
+            std::filesystem::path(QUILLSONG_TEST_DATA) / ".." / "files" / "midi_export_reader.py";
         return Shell(std::string(kPython) + " '" + script.string() + "' " + mode + " '" +
                          path.string() + "'",
                      status);
