@@ -2,8 +2,12 @@
 
 #include <unistd.h>
 
+#include <array>
+#include <atomic>
 #include <filesystem>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "PlaybackSongs.h"
@@ -11,12 +15,91 @@
 #include "model/ChordBar.h"
 #include "model/ChordCombo.h"
 #include "model/InstrumentCombo.h"
+#include "model/SoundSettings.h"
 #include "platform/ProgramPaths.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using playback_test::MakeSong;
+
+// Channel, program and volume of every track number in the engine's table.
+using Table = std::vector<std::array<int, 3>>;
+
+Table TableOf(const SoundEngine& engine) {
+    Table table;
+    for (int t = 0; t < SoundSettings::kNumTrackEntries; ++t) {
+        const auto entry = engine.Entry(t);
+        table.push_back({entry->channel, entry->program, entry->volume});
+    }
+    return table;
+}
+
+// Stands between the model and the engine while it lives, counting the writes
+// to the channel table made on a thread other than the one that made it.
+class TableWriteWatch : public SoundSettings {
+public:
+    explicit TableWriteWatch(SoundEngine& engine)
+        : m_engine(engine), m_previous(&SoundSettings::Instance()) {
+        SoundSettings::SetInstance(this);
+    }
+    ~TableWriteWatch() override { SoundSettings::SetInstance(m_previous); }
+    TableWriteWatch(const TableWriteWatch&) = delete;
+    TableWriteWatch& operator=(const TableWriteWatch&) = delete;
+
+    int ForeignWrites() const { return m_foreignWrites.load(); }
+
+    void SetTempo(int bpm, bool notify) override { m_engine.SetTempo(bpm, notify); }
+    int GetTempo() const override { return m_engine.GetTempo(); }
+    void SetTimeSignature(int beats, int unit) override { m_engine.SetTimeSignature(beats, unit); }
+    void SetKeySignature(int value) override { m_engine.SetKeySignature(value); }
+    void SetStyleName(const std::string& name) override { m_engine.SetStyleName(name); }
+    const std::string& GetStyleName() const override { return m_engine.GetStyleName(); }
+    void ResetChannels() override {
+        CountWrite();
+        m_engine.ResetChannels();
+    }
+    void SetTrackProgram(int trackNum, bool isPercussion, int program) override {
+        CountWrite();
+        m_engine.SetTrackProgram(trackNum, isPercussion, program);
+    }
+    void SetTrackVolume(int trackNum, int volumePercent) override {
+        CountWrite();
+        m_engine.SetTrackVolume(trackNum, volumePercent);
+    }
+    int TrackChannel(int trackNum) const override { return m_engine.TrackChannel(trackNum); }
+
+private:
+    void CountWrite() {
+        if (std::this_thread::get_id() != m_owner) {
+            ++m_foreignWrites;
+        }
+    }
+
+    SoundEngine& m_engine;
+    SoundSettings* m_previous;
+    const std::thread::id m_owner = std::this_thread::get_id();
+    std::atomic<int> m_foreignWrites{0};
+};
+
+// The engine's table as it stands when playing begins, after preparation.
+class TableAtStart : public Observer {
+public:
+    void Update(Subject* subject, int aspect) override {
+        if (aspect == SoundEngine::StartAspect) {
+            std::lock_guard lock(m_mutex);
+            m_table = TableOf(static_cast<SoundEngine&>(*subject));
+        }
+    }
+    Table Get() const {
+        std::lock_guard lock(m_mutex);
+        return m_table;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    Table m_table;
+};
 
 // Plays songs with an accompaniment track against a style of our own, kept
 // in a Pattern folder made for the test: one treble track (program 4, volume
@@ -37,6 +120,7 @@ protected:
         fs::remove_all(m_dir);
     }
 
+    // The style "Test".
     void WriteStyle() {
         Song pattern("pattern", "test", 1, 100, {4, 4}, 0);
         pattern.AddTrebleTrack();
@@ -99,6 +183,28 @@ TEST_F(AccompanimentPlaybackTest, TheStylesTracksPlayBesideTheSongsOwn) {
     EXPECT_TRUE(song->GeneratedAccompaniment().empty()) << "freed when playback ended";
     EXPECT_EQ(engine.TrackChannel(24), -1);
     EXPECT_EQ(engine.AllocateChannel(false), 2) << "the style's channel is free again";
+}
+
+// Playback used to give the expanded tracks channels in the engine's table
+// and scale their volumes through their sliders, which told the table: the
+// user interface's table was written from the playback thread.
+TEST_F(AccompanimentPlaybackTest, PlaybackWritesNothingToTheChannelTable) {
+    auto song = SongWithChords(1);
+    engine.SetStyleName("Test");
+    const Table before = TableOf(engine);
+    TableWriteWatch watch(engine);
+    TableAtStart atStart;
+    engine.Attach(&atStart, SoundEngine::StartAspect);
+    const bool played = PlayToEnd(*song);
+    engine.Detach(&atStart, SoundEngine::StartAspect);
+    ASSERT_TRUE(played);
+    ASSERT_EQ(engine.ErrorCode(), SoundEngine::NoError);
+    ASSERT_EQ(recorder.NoteOns().size(), 3u) << "the style's two tracks and the song's G5";
+
+    EXPECT_EQ(watch.ForeignWrites(), 0) << "the model told the table from another thread";
+    EXPECT_EQ(atStart.Get(), before) << "while playing, the style's tracks have no entries there";
+    EXPECT_EQ(TableOf(engine), before);
+    EXPECT_EQ(song->GetTrack(0)->GetVolume(), 50);
 }
 
 TEST_F(AccompanimentPlaybackTest, AStyleWhoseFileCannotBeReadStopsPlayback) {
