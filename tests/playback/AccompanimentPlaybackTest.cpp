@@ -6,6 +6,7 @@
 #include <atomic>
 #include <filesystem>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -136,15 +137,29 @@ protected:
         engine.ResetChannels();
     }
 
-    // A song with an accompaniment track and one treble track, a C chord on
-    // the first beat of every bar, the accompaniment at volume 50.
+    // The style "Five": five treble tracks, each playing a note of its own on
+    // the first beat.
+    void WriteFiveTrackStyle() {
+        Song pattern("pattern", "test", 1, 100, {4, 4}, 0);
+        for (int t = 0; t < 5; ++t) {
+            ASSERT_EQ(pattern.AddTrebleTrack(), t);
+            static_cast<NoteBar*>(pattern.GetBar(t, 0))
+                ->InsertNote(0, "CDEFG"[t], 4, Note::NoAccidental, 4, false, false);
+        }
+        SongFiles::Save(pattern, (m_dir / "Pattern" / "44_Five.qsx").string());
+        engine.ResetChannels();
+    }
+
+    // A song with an accompaniment track and two treble tracks (on channels
+    // 0 and 1), a C chord on the first beat of every bar and a G5 on the
+    // second treble track, the accompaniment at volume 50.
     std::unique_ptr<Song> SongWithChords(int bars) {
-        auto song = MakeSong("AT", bars, 960);
+        auto song = MakeSong("ATT", bars, 960);
         for (int bar = 0; bar < bars; ++bar) {
             static_cast<ChordBar*>(song->GetBar(0, bar))->GetBeatBox(0)->SelectText("C", false);
         }
         song->GetTrack(0)->SetVolume(50);
-        playback_test::Put(*song, 1, 0, 0, "G5", 4);
+        playback_test::Put(*song, 2, 0, 0, "G5", 4);
         return song;
     }
 
@@ -164,8 +179,8 @@ TEST_F(AccompanimentPlaybackTest, TheStylesTracksPlayBesideTheSongsOwn) {
         if (message.IsNoteOn()) {
             ons.push_back({message.status, message.data1, message.data2});
         }
-        // The style's keyboard, on the first channel after the chord
-        // track's and the song's treble track's, at 70 % of 50 %.
+        // The style's keyboard, on the first channel after the song's
+        // treble tracks', at 70 % of 50 %.
         melodicVolume = melodicVolume || (message.status == 0xB2 && message.data1 == 7 &&
                                           message.data2 == SoundEngine::PercentToMidi(35));
         program = program || (message.status == 0xC2 && message.data1 == 4);
@@ -205,6 +220,37 @@ TEST_F(AccompanimentPlaybackTest, PlaybackWritesNothingToTheChannelTable) {
     EXPECT_EQ(atStart.Get(), before) << "while playing, the style's tracks have no entries there";
     EXPECT_EQ(TableOf(engine), before);
     EXPECT_EQ(song->GetTrack(0)->GetVolume(), 50);
+}
+
+// The chord track used to hold a melodic channel of its own though it never
+// sounds, so with the song's nine treble tracks one of five melodic style
+// tracks found no channel and stayed silent.
+TEST_F(AccompanimentPlaybackTest, AccompanimentTrackHoldsNoChannel) {
+    WriteFiveTrackStyle();
+    // The accompaniment first, as a new song has it, and added last, as the
+    // editor adds it to a song that has tracks already.
+    for (const std::string tracks : {"ATTTTTTTTT", "TTTTTTTTTA"}) {
+        SCOPED_TRACE(tracks);
+        auto song = MakeSong(tracks, 1, 960);
+        ASSERT_TRUE(song->HasAccompaniment());
+        static_cast<ChordBar*>(song->GetBar(0, 0))->GetBeatBox(0)->SelectText("C", false);
+        EXPECT_EQ(engine.TrackChannel(0), -1);
+        std::set<int> songChannels;
+        for (int slot = 1; slot < song->GetNumTracks(); ++slot) {
+            songChannels.insert(engine.TrackChannel(slot));
+        }
+        EXPECT_EQ(songChannels, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+
+        engine.SetStyleName("Five");
+        ASSERT_TRUE(PlayToEnd(*song));
+        ASSERT_EQ(engine.ErrorCode(), SoundEngine::NoError);
+        std::set<int> styleChannels;
+        for (const auto& on : recorder.NoteOns()) {
+            styleChannels.insert(on.Channel());
+        }
+        EXPECT_EQ(styleChannels, (std::set<int>{10, 11, 12, 13, 14}))
+            << "the style's tracks take the five melodic channels the song leaves";
+    }
 }
 
 TEST_F(AccompanimentPlaybackTest, AStyleWhoseFileCannotBeReadStopsPlayback) {
