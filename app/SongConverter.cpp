@@ -36,6 +36,8 @@ int RenderWav(Song& song, const CommandLine& line, std::ostream& errors) {
     if (engine.IsMetronomeOn() != line.metronome) {
         engine.ToggleMetronome();
     }
+    // The renderer plays with the engine's channel table and style, as playback does.
+    song.ApplyTrackSoundSettings();
     try {
         const OfflineRenderer::Outcome outcome = OfflineRenderer::RenderToWav(song, line.output);
         if (outcome.error == SoundEngine::NoAccompanimentStyle) {

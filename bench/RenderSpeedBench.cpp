@@ -58,6 +58,8 @@ std::unique_ptr<Song> BuildRenderSong(bool dense) {
     }
     SoundEngine::Instance().SetTimeSignature(4, 4);
     SoundEngine::Instance().SetTempo(song->GetTempo(), false);
+    // The renderer plays with the engine's channel table, as playback does.
+    song->ApplyTrackSoundSettings();
     return song;
 }
 

@@ -26,7 +26,8 @@ std::unique_ptr<Song> PatternLibrary::LoadStylePattern(const std::string& fileNa
     }
 }
 
-int PatternLibrary::ApplyStyle(Song& song, const std::string& fileName) {
+int PatternLibrary::ExpandStyle(const Song& song, const std::string& fileName,
+                                std::vector<std::unique_ptr<Track>>& tracks) {
     if (!song.HasAccompaniment()) {
         return 0;
     }
@@ -41,6 +42,10 @@ int PatternLibrary::ApplyStyle(Song& song, const std::string& fileName) {
     for (int i = 0; i < pattern->GetNumTracks(); ++i) {
         patternTracks.push_back(pattern->GetTrack(i));
     }
-    song.GeneratedAccompaniment() = song.GetTrack(0)->GenerateAccompaniment(patternTracks);
-    return static_cast<int>(song.GeneratedAccompaniment().size());
+    tracks = song.GetTrack(0)->GenerateAccompaniment(patternTracks);
+    return static_cast<int>(tracks.size());
+}
+
+int PatternLibrary::ApplyStyle(Song& song, const std::string& fileName) {
+    return ExpandStyle(song, fileName, song.GeneratedAccompaniment());
 }

@@ -2,8 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class Song;
+class Track;
 
 // The accompaniment styles: pattern files "<n><d>_<style>.qsx" in the Pattern
 // folder beside the program, read afresh for every play and export.
@@ -17,7 +19,11 @@ public:
     static std::unique_ptr<Song> LoadStylePattern(const std::string& fileName);
     // Expands the song's accompaniment track with the pattern file: 0 when the
     // song has no accompaniment track, -2 for "[N/A]", -1 when the pattern
-    // cannot be read, otherwise the number of generated tracks, which the song
-    // keeps until FreeAccompaniment.
+    // cannot be read, otherwise the number of generated tracks, which then
+    // replace those in tracks. The song is not changed.
+    static int ExpandStyle(const Song& song, const std::string& fileName,
+                           std::vector<std::unique_ptr<Track>>& tracks);
+    // ExpandStyle into the song, which keeps the generated tracks until
+    // FreeAccompaniment.
     static int ApplyStyle(Song& song, const std::string& fileName);
 };

@@ -129,9 +129,10 @@ int Song::AddAccompanimentTrack() {
     for (int i = slot; i >= 1; --i) {
         SwapTracks(i, i - 1);
     }
-    SoundSettings& sound = SoundSettings::Instance();
-    sound.SetTrackProgram(0, false, 0);
-    sound.SetTrackVolume(0, kDefaultVolume);
+    // Every track moved down a slot, so every number in the channel table
+    // changed. The accompaniment track itself plays through the tracks its
+    // style expands to and holds no channel; only its volume is kept.
+    ApplyTrackSoundSettings();
     Relayout();
     return 0;
 }

@@ -97,7 +97,8 @@ public:
     // Sets the class-wide bars per line and lays the score out again.
     void SetBarsPerLine(int barsPerLine);
     void Relayout();
-    // Gives the sound engine every track's channel, instrument and volume.
+    // Gives the sound engine every track's channel, instrument and volume; the
+    // accompaniment track gives its style and volume and holds no channel.
     void ApplyTrackSoundSettings();
 
     // Tracks generated from the accompaniment style; owned.

@@ -484,9 +484,15 @@ std::vector<std::unique_ptr<Track>> Track::GenerateAccompaniment(
         auto output =
             std::make_unique<Track>(TrackInfo{kFirstExpansionTrack + static_cast<int>(i), m_numBars,
                                               pattern.GetTrackType(), GetParent()});
-        output->SetProgram(pattern.GetMidiProgNum());
+        // Only the track takes the instrument and volume: playback and export
+        // give the expanded tracks channels of their own, and telling the
+        // sound settings would write the user interface's channel table from
+        // the playback thread and send to the device in the middle of an export.
+        if (auto* instrument = dynamic_cast<InstrumentCombo*>(output->GetSelector())) {
+            instrument->SetProgram(pattern.GetMidiProgNum(), false);
+        }
         output->SetTitle(pattern.GetTitle());
-        output->SetVolume(pattern.GetVolume());
+        output->GetVolumeSlider()->SetValue(pattern.GetVolume(), false);
         outputs.push_back(std::move(output));
     }
     ChordBar::PatternRows rows;

@@ -8,8 +8,10 @@
 
 #include "model/Song.h"
 #include "playback/NoteHighlightEvent.h"
+#include "playback/PlaybackTiming.h"
 #include "playback/SampleSpool.h"
 #include "playback/SoundEngine.h"
+#include "playback/StepEventBuilder.h"
 #include "playback/WavWriter.h"
 #include "playback/midi/CMIDIOutException.h"
 #include "playback/midi/CShortMsg.h"
@@ -17,7 +19,7 @@
 
 namespace {
 
-// Hands the engine's messages to the synthesizer in memory. A message the
+// Hands the step events' messages to the synthesizer in memory. A message the
 // synthesizer refuses is dropped, as playback drops a device's refusals.
 class SynthInput : public midi::MidiOutput {
 public:
@@ -32,22 +34,6 @@ public:
 
 private:
     midi::FluidSynthBackend& m_synth;
-};
-
-// Puts the engine's output back however the render ends.
-class OutputRedirect {
-public:
-    OutputRedirect(SoundEngine& engine, midi::MidiOutput* output)
-        : m_engine(engine), m_previous(engine.Output()) {
-        m_engine.SetOutput(output);
-    }
-    ~OutputRedirect() { m_engine.SetOutput(m_previous); }
-    OutputRedirect(const OutputRedirect&) = delete;
-    OutputRedirect& operator=(const OutputRedirect&) = delete;
-
-private:
-    SoundEngine& m_engine;
-    midi::MidiOutput* m_previous;
 };
 
 // The song's timeline in samples: renders up to a moment, releasing on the
@@ -119,16 +105,17 @@ std::string SoundFontOrBest(const std::string& path) {
                                   midi::FluidSynthBackend::kSoundFontFolder);
 }
 
-// Plays every step of the song onto the clock. The events are the engine's;
-// highlighting is left out, as nothing is shown.
-double PlaySteps(SoundEngine& engine, const Song& song, SampleClock& clock) {
-    const double msPerStep = engine.PlaybackMsPerStep();
-    const int stepsPerBar = engine.StepsPerBar();
-    SoundEngine::EventList events;
+// Plays every step of the song onto the clock. Highlighting is left out, as
+// nothing is shown.
+double PlaySteps(StepEventBuilder& builder, const PlaybackTiming& timing, const Song& song,
+                 SampleClock& clock) {
+    const double msPerStep = timing.PlaybackMsPerStep();
+    const int stepsPerBar = timing.StepsPerBar();
+    StepEventBuilder::EventList events;
     for (int bar = 0; bar < song.GetNumBars(); ++bar) {
-        engine.SetBeatCounters(-1);
+        builder.SetBeatCounters(-1);
         for (int step = 0; step < stepsPerBar; ++step) {
-            engine.CollectStepEvents(song, bar, step, events);
+            builder.CollectStepEvents(song, bar, step, events);
             std::erase_if(events, [](const auto& event) {
                 return dynamic_cast<const NoteHighlightEvent*>(event.get()) != nullptr;
             });
@@ -137,7 +124,7 @@ double PlaySteps(SoundEngine& engine, const Song& song, SampleClock& clock) {
             }
             const double now = static_cast<double>(bar * stepsPerBar + step) * msPerStep;
             clock.AdvanceTo(now);
-            for (auto& group : SoundEngine::GroupByDuration(events)) {
+            for (auto& group : StepEventBuilder::GroupByDuration(events)) {
                 clock.Start(std::move(group), now);
             }
         }
@@ -149,41 +136,34 @@ double PlaySteps(SoundEngine& engine, const Song& song, SampleClock& clock) {
 
 }  // namespace
 
-OfflineRenderer::Outcome OfflineRenderer::RenderToWav(Song& song, const std::string& wavPath,
+OfflineRenderer::Outcome OfflineRenderer::RenderToWav(const Song& song, const std::string& wavPath,
                                                       const std::string& soundFontPath) {
-    SoundEngine& engine = SoundEngine::Instance();
+    const SoundEngine& engine = SoundEngine::Instance();
     midi::FluidSynthBackend synth(SoundFontOrBest(soundFontPath),
                                   midi::FluidSynthBackend::Audio::Memory);
     SynthInput input(synth);
-    OutputRedirect redirect(engine, &input);
-
+    PlaybackTiming timing;
     const Song::TimeSignature signature = song.GetTimeSignature();
-    engine.SetTimeSignature(signature.numerator, signature.denominator);
-    song.ApplyTrackSoundSettings();
+    timing.SetTimeSignature(signature.numerator, signature.denominator);
+    timing.SetTempo(engine.GetTempo());
+    StepEventBuilder builder(engine.Channels(), timing, &input);
+    builder.SetMetronome(engine.IsMetronomeOn());
+
     Outcome outcome;
-    outcome.error = engine.PrepareToPlay(song, 0);
-    if (outcome.error != SoundEngine::NoError) {
-        engine.FinishWithSong(song);
+    outcome.error = builder.Prepare(song, 0, engine.GetStyleName());
+    if (outcome.error != StepEventBuilder::NoError) {
         return outcome;
     }
-    try {
-        // The peak is known only at the end, so the render is kept at full
-        // precision until then and scaled on its way into the file.
-        SampleSpool spool(wavPath + ".render.part", synth.SampleRate());
-        SampleClock clock(synth, spool);
-        const double end = PlaySteps(engine, song, clock);
-        clock.ReleaseAll();
-        clock.AdvanceTo(end + kTailMs);
-        WavWriter wav(wavPath, spool.SampleRate());
-        spool.CopyTo(wav, spool.GainToPeakAt(kPeakDb));
-        wav.Close();
-        outcome.seconds = static_cast<double>(wav.Frames()) / wav.SampleRate();
-    } catch (...) {
-        engine.SetBeatCounters(0);
-        engine.FinishWithSong(song);
-        throw;
-    }
-    engine.SetBeatCounters(0);
-    engine.FinishWithSong(song);
+    // The peak is known only at the end, so the render is kept at full
+    // precision until then and scaled on its way into the file.
+    SampleSpool spool(wavPath + ".render.part", synth.SampleRate());
+    SampleClock clock(synth, spool);
+    const double end = PlaySteps(builder, timing, song, clock);
+    clock.ReleaseAll();
+    clock.AdvanceTo(end + kTailMs);
+    WavWriter wav(wavPath, spool.SampleRate());
+    spool.CopyTo(wav, spool.GainToPeakAt(kPeakDb));
+    wav.Close();
+    outcome.seconds = static_cast<double>(wav.Frames()) / wav.SampleRate();
     return outcome;
 }

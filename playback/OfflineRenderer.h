@@ -5,16 +5,18 @@
 class Song;
 
 // Plays a song into a WAV file through the built-in synthesizer, as fast as
-// the processor computes rather than in real time: the sound engine builds
-// the same step events it plays (the accompaniment expanded from its style,
-// the metronome as switched), and they are fired and released on a clock of
-// rendered samples. Renders bar 0 to the end of the last bar, then a second
-// for the last notes to fade. The whole render is scaled so its loudest
-// sample lies at kPeakDb dBFS, as audio export in music programs does;
+// the processor computes rather than in real time: a StepEventBuilder of its
+// own builds the same step events playback plays (the accompaniment expanded
+// from its style, the metronome as switched), and they are fired and released
+// on a clock of rendered samples. Renders bar 0 to the end of the last bar,
+// then a second for the last notes to fade. The whole render is scaled so its
+// loudest sample lies at kPeakDb dBFS, as audio export in music programs does;
 // silence stays silent. The render waits in a scratch file beside the WAV
-// file until it is complete. Runs on the caller's thread; the engine must
-// not be playing meanwhile, and its output is the synthesizer's until the
-// render returns.
+// file until it is complete. Runs on the caller's thread, which is the one
+// that keeps the sound engine's settings: it reads the engine's channel
+// table, tempo, style and metronome switch (the caller keeps them in step
+// with the song, as Song::ApplyTrackSoundSettings does) and changes nothing
+// of the engine's, nor sends anything to its device.
 class OfflineRenderer {
 public:
     static constexpr int kTailMs = 1000;
@@ -30,6 +32,6 @@ public:
     // Throws IOException when the file cannot be written, and
     // midi::CMIDIOutException when the synthesizer cannot start with the
     // SoundFont (an empty path: the best one installed).
-    static Outcome RenderToWav(Song& song, const std::string& wavPath,
+    static Outcome RenderToWav(const Song& song, const std::string& wavPath,
                                const std::string& soundFontPath = {});
 };

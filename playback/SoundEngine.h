@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,29 +15,34 @@
 #include "model/SoundSettings.h"
 #include "model/Subject.h"
 #include "platform/AutoResetEvent.h"
-#include "playback/BeatCounters.h"
+#include "playback/ChannelTable.h"
 #include "playback/EventGroupTimers.h"
 #include "playback/NoteEvent.h"
 #include "playback/NoteEventCollection.h"
+#include "playback/PlaybackTiming.h"
+#include "playback/StepEventBuilder.h"
+#include "playback/TrackDynamics.h"
 #include "playback/TrackEntry.h"
 #include "playback/midi/CMIDIOutDevice.h"
 
-class Note;
 class NoteBar;
 class Song;
 class Track;
 
 // Plays the song through the MIDI output device it owns and keeps, for the
 // whole program, the tempo, key and time signature and the table of track
-// channels. One instance per process (Instance).
+// channels (ChannelTable). The events of each step come from its
+// StepEventBuilder. One instance per process (Instance).
 //
 // Threads: the channel table, the device and Play are the user-interface
 // thread's. Play starts a playback thread that walks the song step by step,
 // sleeping until each step is due and then firing its events together; the
-// timer service's thread releases them. Pause, Stop, SetTempo, Rewind and the
-// position getters may be used from any thread while it plays. The song
-// must not change (nor be destroyed) until playback has ended; the editor
-// disables editing meanwhile, and WaitUntilStopped waits for the end.
+// timer service's thread releases them. The playback thread reads the channel
+// table and never writes it. Pause, Stop, SetTempo, Rewind and the position
+// getters may be used from any thread while it plays. The song and the channel
+// table must not change (nor the song be destroyed) until playback has ended;
+// the editor disables editing meanwhile, and WaitUntilStopped waits for the
+// end.
 //
 // Notifications (aspects): 0 a step with highlighted notes has started, and
 // playback ended; 1 a beat has started, and playback ended; 2 SetTempo with
@@ -47,7 +53,7 @@ class Track;
 // user-interface thread.
 class SoundEngine : public Subject, public SoundSettings {
 public:
-    static constexpr int kMetronomeProgram = 115;
+    static constexpr int kMetronomeProgram = StepEventBuilder::kMetronomeProgram;
     // By default the first step is due this long after playback starts, so
     // that the preparation's cost never shortens it.
     static constexpr int kDefaultLeadInMs = 500;
@@ -55,7 +61,8 @@ public:
     static constexpr int kFirstAccompanimentTrackNum = 24;
 
     enum PlayState { Stopped = 0, Preparing = 1, Playing = 2 };
-    enum PlayError { NoError = 0, NoAccompanimentStyle = 1, PatternUnreadable = 2 };
+    using PlayError = StepEventBuilder::PlayError;
+    using enum StepEventBuilder::PlayError;
     enum Aspect {
         HighlightAspect = 0,
         BeatAspect = 1,
@@ -65,8 +72,12 @@ public:
         EndAspect = 5
     };
 
-    using EventList = std::vector<std::unique_ptr<NoteEvent>>;
+    using EventList = StepEventBuilder::EventList;
     using Clock = std::chrono::steady_clock;
+
+    // A track's entry in the channel table with the dynamics its steps have
+    // reached.
+    struct TrackState : TrackEntry, TrackDynamics {};
 
     static SoundEngine& Instance();
 
@@ -75,17 +86,17 @@ public:
     // Tempo in beats per minute; notify sends aspect 2. While playing, the
     // next step is paced at the new tempo.
     void SetTempo(int bpm, bool notify) override;
-    int GetTempo() const override { return m_tempo.load(std::memory_order_relaxed); }
+    int GetTempo() const override { return m_timing.Tempo(); }
     // Milliseconds per step with a beat of StepsPerBeat steps.
-    double MsPerStep() const { return m_msPerStep; }
+    double MsPerStep() const { return m_timing.MsPerStep(); }
     // Milliseconds per step that playback paces by: the tempo counts half
     // notes in x/2, dotted quarters in x/8 and quarters otherwise.
-    double PlaybackMsPerStep() const;
+    double PlaybackMsPerStep() const { return m_timing.PlaybackMsPerStep(); }
     // Not while playing: the playback thread reads the bar length unguarded.
-    void SetTimeSignature(int beats, int unit) override;
-    std::array<int, 2> TimeSignature() const { return {m_beats, m_unit}; }
-    int StepsPerBar() const { return m_stepsPerBar; }
-    int StepsPerBeat() const { return m_stepsPerBeat; }
+    void SetTimeSignature(int beats, int unit) override { m_timing.SetTimeSignature(beats, unit); }
+    std::array<int, 2> TimeSignature() const { return m_timing.TimeSignature(); }
+    int StepsPerBar() const { return m_timing.StepsPerBar(); }
+    int StepsPerBeat() const { return m_timing.StepsPerBeat(); }
     void SetKeySignature(int value) override { m_keySignature = static_cast<signed char>(value); }
     int KeySignature() const { return m_keySignature; }
 
@@ -93,20 +104,23 @@ public:
     void SetStyleName(const std::string& name) override { m_styleName = name; }
     const std::string& GetStyleName() const override { return m_styleName; }
 
-    // --- the channel table ---
+    // --- the channel table (not while playing) ---
 
-    // Every table entry to its reset values and every channel free.
+    // Every table entry to its reset values, every channel free, and the
+    // dynamics steps have reached forgotten.
     void ResetChannels() override;
     // Percussion always gets channel 9 (shared); other tracks the lowest free
     // channel among 0-8 and 10-14, or -1 when none is free.
-    int AllocateChannel(bool isPercussion);
+    int AllocateChannel(bool isPercussion) { return m_channels.Allocate(isPercussion); }
     // (Re)assigns the track's channel when needed and sends Program Change.
     void SetTrackProgram(int trackNum, bool isPercussion, int program) override;
     // Stores the volume and, except on the percussion channel, sends Control Change 7.
     void SetTrackVolume(int trackNum, int volumePercent) override;
-    int TrackChannel(int trackNum) const override;
-    int TrackVolume(int trackNum) const;
-    const TrackEntry* Entry(int trackNum) const;
+    int TrackChannel(int trackNum) const override { return m_channels.Channel(trackNum); }
+    int TrackVolume(int trackNum) const { return m_channels.Volume(trackNum); }
+    // None for a number outside the table.
+    std::optional<TrackState> Entry(int trackNum) const;
+    const ChannelTable& Channels() const { return m_channels; }
 
     // Program Change for every track that has a channel (0 on the percussion
     // channel), so that a freshly opened device plays the right instruments.
@@ -144,7 +158,7 @@ public:
     int ErrorCode() const { return m_errorCode.load(std::memory_order_relaxed); }
 
     bool ToggleMetronome();
-    bool IsMetronomeOn() const { return m_metronome.load(std::memory_order_relaxed); }
+    bool IsMetronomeOn() const { return m_builder.IsMetronomeOn(); }
 
     // How long after Play the first step is due (kDefaultLeadInMs); tests
     // and benchmarks that play many times shorten it.
@@ -152,8 +166,8 @@ public:
     int LeadIn() const { return m_leadInMs.load(std::memory_order_relaxed); }
 
     int CurrentBar() const { return m_currentBar.load(std::memory_order_relaxed); }
-    int MainBeat() const { return m_counters.mainBeat.load(std::memory_order_relaxed); }
-    int Beat() const { return m_counters.beat.load(std::memory_order_relaxed); }
+    int MainBeat() const { return m_builder.Counters().mainBeat.load(std::memory_order_relaxed); }
+    int Beat() const { return m_builder.Counters().beat.load(std::memory_order_relaxed); }
     // When the first step of the current playback was due; pacing measures
     // every step's moment from here.
     Clock::time_point PlaybackOrigin() const;
@@ -165,37 +179,28 @@ public:
     // audition or test note is sounding.
     std::size_t RunningGroupCount() const { return m_groups->Count(); }
 
-    // --- the event list (used by the playback thread and offline rendering) ---
+    // --- the step events, on the caller's thread while nothing plays ---
 
-    // Applies one step's marks to the track's entry: the accent of the step
-    // (SF or ACCENT, else none) and any level mark PPP to FFF.
-    void ApplyMarkings(int trackNum, const std::vector<int>& markings);
-    // Appends the events that begin at the step of the track's bar: a sound
-    // event per note that sounds and, unless isAccompaniment, a highlight
-    // event per note or rest; nothing for a muted track. True when a
-    // highlight event was added.
+    // StepEventBuilder's, on the engine's table, timing and output.
+    void ApplyMarkings(int trackNum, const std::vector<int>& markings) {
+        m_builder.ApplyMarkings(trackNum, markings);
+    }
     bool BuildStepEvents(const Track& track, int barIndex, int step, bool isAccompaniment,
-                         EventList& events);
-    // The events of one step of the song: every track in slot order (the
-    // accompaniment track replaced by its expanded tracks), then the
-    // metronome at the start of a beat. True when a highlight was added.
-    bool CollectStepEvents(const Song& song, int barIndex, int step, EventList& events);
-    // The metronome click for the current counters.
-    std::unique_ptr<NoteEvent> MakeMetronomeEvent();
-    // Both beat counters, as at the start of a bar (-1) or after playback (0).
-    void SetBeatCounters(int value) { m_counters.Set(value, value); }
-    // Groups events by duration, in order of first appearance, emptying the list.
-    static std::vector<std::unique_ptr<NoteEventCollection>> GroupByDuration(EventList& events);
+                         EventList& events) {
+        return m_builder.BuildStepEvents(track, barIndex, step, isAccompaniment, events);
+    }
+    bool CollectStepEvents(const Song& song, int barIndex, int step, EventList& events) {
+        return m_builder.CollectStepEvents(song, barIndex, step, events);
+    }
+    static std::vector<std::unique_ptr<NoteEventCollection>> GroupByDuration(EventList& events) {
+        return StepEventBuilder::GroupByDuration(events);
+    }
     // The start bar playback really uses: 0 for a bar outside the song.
     static int ValidStartBar(const Song& song, int bar);
-    // Everything before the first step: the accompaniment expanded from the
-    // style's pattern file, the dynamics in force at the start bar, programs
-    // and volumes, the metronome's channel. PlayError when the song's
-    // accompaniment cannot be played.
+    // What Play does before the first step, with the style set here:
+    // StepEventBuilder::Prepare.
     int PrepareToPlay(Song& song, int startBar);
-    // Undoes what PrepareToPlay made for the song: frees the expanded
-    // accompaniment and the channels its tracks held.
-    void FinishWithSong(Song& song);
+
     // Plays the notes of one step at once, for 100 ms, as the pencil writes them.
     void AuditionStep(const NoteBar& bar, int step);
     static constexpr int kAuditionMs = 100;
@@ -229,7 +234,7 @@ public:
 
     // Sends channel messages to output instead of the device until called
     // with null, which goes back to the device. Not owned. Not while playing.
-    void SetOutput(midi::MidiOutput* output) { m_output = output != nullptr ? output : &m_device; }
+    void SetOutput(midi::MidiOutput* output);
     midi::MidiOutput* Output() const { return m_output; }
 
 private:
@@ -237,34 +242,19 @@ private:
 
     SoundEngine();
     ~SoundEngine() override;
-    static bool IsValidTrackNum(int trackNum) {
-        return trackNum >= 0 && trackNum < kNumTrackEntries;
-    }
-    void SendChannelMessage(int status, int channel, int data1, int data2);
-
     // The playback thread.
-    void PlaybackRoutine(Song* song);
+    void PlaybackRoutine(Song* song, const std::string& styleName);
     // Sleeps until the moment or a stop request; false when asked to stop.
     bool WaitFor(Clock::time_point moment);
     bool StopRequested() const { return m_stopRequest.load(std::memory_order_acquire); }
     void FireStep();
     // Releases everything, positions for the next Play and tells observers.
-    void EndPlayback(Song& song, bool rewind);
-    void ApplyDynamicsBefore(const Song& song, int startBar);
-    void SendProgramsAndVolumes(Song& song);
-    double VelocityFactor(const Track& track, const TrackEntry& entry, bool isAccompaniment) const;
-    int SoundingSteps(const Note& note) const;
+    void EndPlayback(bool rewind);
 
-    std::atomic<int> m_tempo{60};
-    double m_msPerStep = 0.0;
-    int m_beats = 4;
-    int m_unit = 4;
-    int m_stepsPerBar = 96;
-    int m_stepsPerBeat = 24;
+    PlaybackTiming m_timing;
     signed char m_keySignature = 0;
     std::string m_styleName;
-    std::array<TrackEntry, kNumTrackEntries> m_tracks{};
-    std::array<bool, kNumChannels> m_channelInUse{};
+    ChannelTable m_channels;
 
     // Playback position and control, shared between threads.
     std::atomic<int> m_state{Stopped};
@@ -274,20 +264,18 @@ private:
     std::atomic<int> m_stopKind{PauseKind};
     std::atomic<int> m_startBar{0};
     std::atomic<int> m_currentBar{0};
-    std::atomic<bool> m_metronome{false};
     std::atomic<int> m_leadInMs{kDefaultLeadInMs};
     std::atomic<Clock::rep> m_origin{0};
-    BeatCounters m_counters;
     AutoResetEvent m_wake;
     // Guards m_thread: Play starts it, WaitUntilStopped and Play join it.
     std::mutex m_threadMutex;
     std::thread m_thread;
 
-    // The playback thread's own.
-    bool m_expanded = false;
-    EventList m_pending;
-
     std::shared_ptr<EventGroupTimers> m_groups;
     midi::CMIDIOutDevice m_device;
     midi::MidiOutput* m_output = &m_device;
+
+    // The playback thread's own while a play runs.
+    StepEventBuilder m_builder{m_channels, m_timing, m_output};
+    EventList m_pending;
 };

@@ -12,6 +12,8 @@
 #include "model/NoteBar.h"
 #include "model/Song.h"
 #include "platform/ProgramPaths.h"
+#include "playback/MessageRecorder.h"
+#include "playback/SoundEngine.h"
 #include "support/LargestSong.h"
 #include "support/PatternFolderTest.h"
 
@@ -220,6 +222,40 @@ TEST_F(MidiExportAccompanimentTest, EveryTrackGetsAValidChannelWhenTheEngineRuns
         sharesWithAPiano |= file.Channel(track) == file.Channel(7) && ProgramOf(file, track) == 0;
     }
     EXPECT_TRUE(sharesWithAPiano);
+}
+
+// Exporting used to ask the engine for a channel for a track that had none,
+// and the expanded tracks told the engine their instruments: either sent a
+// Program Change to the open device in the middle of an export.
+TEST_F(MidiExportAccompanimentTest, ExportSendsNothingToTheDevice) {
+    WriteBandStyle();
+    SoundEngine& engine = SoundEngine::Instance();
+    struct Case {
+        const char* what;
+        const char* style;
+        bool resetTable;
+        int trackChunks;
+    };
+    const Case cases[] = {
+        {"the style's tracks have no channel of the engine's", "Band", false, 5},
+        {"the song's treble track has no channel after a reset", "[N/A]", true, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MakeSong(100);
+        engine.SetStyleName(c.style);
+        if (c.resetTable) {
+            engine.ResetChannels();
+        }
+        ASSERT_EQ(engine.TrackChannel(1) < 0, c.resetTable);
+        MessageRecorder device;
+        engine.SetOutput(&device);
+        const auto file = Export();
+        engine.SetOutput(nullptr);
+        ASSERT_EQ(file.error, "");
+        EXPECT_EQ(file.trackChunks, c.trackChunks);
+        EXPECT_TRUE(device.Messages().empty());
+    }
 }
 
 TEST_F(MidiExportAccompanimentTest, FluidSynthPlaysTheAccompaniment) {

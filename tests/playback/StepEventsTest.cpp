@@ -182,9 +182,12 @@ TEST_F(StepEventsTest, NotesThatCannotBeSentAreStillShownPlaying) {
 }
 
 TEST_F(StepEventsTest, AStepCollectsEveryTrackThenTheMetronomeOnBeats) {
-    auto song = MakeSong("ATP", 1, 60, 6, 8);
-    Put(*song, 1, 0, 0, "C5", 4, true);
-    Put(*song, 2, 0, 0, "C5", 8);
+    // The chord track holds no channel; the muted treble track holds channel
+    // 0 and adds no events.
+    auto song = MakeSong("ATTP", 1, 60, 6, 8);
+    song->GetTrack(1)->SetMuted(true);
+    Put(*song, 2, 0, 0, "C5", 4, true);
+    Put(*song, 3, 0, 0, "C5", 8);
     SoundEngine::EventList events;
     EXPECT_TRUE(engine.CollectStepEvents(*song, 0, 0, events));
     EXPECT_EQ(Describe(events), (Strings{"light 945ms", "sound ch1 k60 v76 945ms", "light 297ms",
