@@ -9,15 +9,13 @@
 #include "model/LyricLine.h"
 #include "model/NoteChord.h"
 #include "model/PencilSettings.h"
-#include "model/RestPlan.h"
+#include "model/StepGrid.h"
 
-// A bar that holds notes and rests on a grid of one slot per step. A chord
-// sits in the slot of its first step and covers its length; after every edit
-// the chords cover the bar from step 0 to the end without gap or overlap.
-// Triplet groups are three equal member chords inside the group length, the
-// first carrying that length. Also keeps one lyric per chord step while
-// lyrics are shown, and at most one dynamic mark per step, never on a rest.
-// Edits that refuse return null or false and leave the bar as it was.
+// A bar that holds notes and rests on a StepGrid of one slot per step: the
+// chords cover the bar from step 0 to the end without gap or overlap, with
+// whole triplet groups. Also keeps one lyric per chord step while lyrics are
+// shown, and at most one dynamic mark per step, never on a rest. Edits that
+// refuse return null or false and leave the bar as it was.
 class NoteBar : public Bar {
 public:
     enum Clef { TrebleClef = 0, BassClef = 1, PercussionClef = 2 };
@@ -43,10 +41,7 @@ public:
     };
 
     // The steps a triplet group covers; start -1 when there is none.
-    struct TripletGroup {
-        int start = -1;
-        int length = 0;
-    };
+    using TripletGroup = StepGrid::TripletGroup;
 
     static constexpr int kLowestOctave = 0;
     static constexpr int kHighestOctave = 10;
@@ -114,11 +109,11 @@ public:
     virtual void DrawHeader(DeviceContext& dc) const = 0;
 
     NoteChord* GetChordAt(int step) const;
-    const std::vector<std::unique_ptr<NoteChord>>& GetGrid() const { return m_grid; }
+    const StepGrid::Chords& GetGrid() const { return m_grid.GetChords(); }
     const LyricLine::Entries& GetLyrics() const { return m_lyrics.GetEntries(); }
     const std::multimap<int, int>& GetMarks() const { return m_marks; }
-    int GetNumBeats() const { return m_restPlan.NumBeats(); }
-    int GetStepsPerBeat() const { return m_restPlan.StepsPerBeat(); }
+    int GetNumBeats() const { return m_grid.Plan().NumBeats(); }
+    int GetStepsPerBeat() const { return m_grid.Plan().StepsPerBeat(); }
 
     // The pencil: writes a note or rest of the settings at the chord column
     // under the point, a completed edit (NotifyChanged) when it succeeds.
@@ -230,21 +225,15 @@ private:
     void Store(Archive& archive);
     void Load(Archive& archive);
     void LoadElement(Archive& archive, bool lyricsShown);
-    bool IsConsistent() const;
-    NoteChord& NewChord(int step);
-    Note* AddNewNote(NoteChord& chord, int step, char letter, int octave, int value, int accidental,
-                     bool dotted, bool triplet, int groupLength, int length);
-    void DeleteChords(int first, int count);
-    // memberLength > 0 fills inside a triplet group of such members.
-    void FillRange(int start, int length, int memberLength);
-    void MergeRests(int step);
+    // What the grid's edits need of this bar.
+    StepGrid::EditContext GridEdit();
+    // Clears the grid, the marks and the lyrics from the step on.
     void ClearFromStep(int step);
     void RefreshAccidentals(char letter, int octave);
     void SyncLyrics(bool shown);
     bool Holds(const Note* note) const;
 
-    std::vector<std::unique_ptr<NoteChord>> m_grid;
+    StepGrid m_grid;
     LyricLine m_lyrics;
-    std::multimap<int, int> m_marks;
-    RestPlan m_restPlan;
+    StepGrid::Marks m_marks;
 };
