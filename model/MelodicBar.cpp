@@ -8,6 +8,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
+#include "model/NoteBarPainter.h"
 #include "model/Palette.h"
 #include "model/TieChain.h"
 
@@ -287,8 +288,9 @@ void MelodicBar::TransposeSemitones(int semitones, int firstStep, int lastStep) 
 
 void MelodicBar::DrawStaffLines(DeviceContext& dc, bool header) const {
     dc.SelectPen(DrawResources::Instance().blackPen);
+    const NoteBarPainter painter(*this);
     for (int position : kStaffLinePositions) {
-        DrawStaffLine(dc, GetBox().y + 180 - 10 * (position + 1) + 5, header);
+        painter.DrawStaffLine(dc, GetBox().y + 180 - 10 * (position + 1) + 5, header);
     }
 }
 
@@ -302,7 +304,7 @@ void MelodicBar::DrawHeader(DeviceContext& dc) const {
         dc.Text(left + kClefDx, GetBox().y + kTrebleClefDy, kTrebleClefGlyph);
     }
     DrawKeySignature(dc);
-    DrawTimeSignature(dc);
+    NoteBarPainter(*this).DrawTimeSignature(dc);
 }
 
 void MelodicBar::DrawKeySignature(DeviceContext& dc) const {

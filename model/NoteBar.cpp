@@ -1,18 +1,13 @@
 #include "model/NoteBar.h"
 
 #include <algorithm>
-#include <array>
-#include <climits>
 #include <optional>
 #include <string_view>
 #include <utility>
 
-#include "model/BeamedGroup.h"
-#include "model/DeviceContext.h"
-#include "model/DrawResources.h"
 #include "model/DynamicMark.h"
 #include "model/EditingState.h"
-#include "model/Palette.h"
+#include "model/NoteBarPainter.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
 #include "platform/Exception.h"
@@ -20,26 +15,6 @@
 #include "platform/StringTable.h"
 
 namespace {
-constexpr std::string_view kDigitGlyphs = "0123456789";
-constexpr int kTimeSignatureDx = 160;
-constexpr int kNumeratorDy = -37;
-constexpr int kDenominatorDy = 3;
-// The triplet mark stays above the staff's top line and clear of the stems.
-constexpr int kTripletHighest = 30;
-constexpr int kTripletGap = 14;
-constexpr int kTripletHook = 8;
-constexpr int kTripletDigitGap = 3;
-// The small score font's digits are centred this far below the cell's top.
-constexpr int kSmallDigitCentre = 65;
-constexpr std::string_view kTripletDigit = "3";
-constexpr PenSpec kBracketPen{Palette::kInk, 1};
-
-// A digit of the notation font, or nothing for a value it has no glyph for.
-std::string_view DigitGlyph(int value) {
-    return value >= 0 && value <= 9 ? kDigitGlyphs.substr(static_cast<size_t>(value), 1)
-                                    : std::string_view{};
-}
-
 RestPlan PlanFor(const Bar& bar) {
     const int* signature = bar.GetProperty("TimeSignature");
     const bool sixEight = signature != nullptr && signature[0] == 6 && signature[1] == 8;
@@ -220,151 +195,11 @@ void NoteBar::ClearContent() {
 }
 
 void NoteBar::Draw(DeviceContext& dc) {
-    if (!dc.RectVisible(GetBoundingRect())) {
-        return;
-    }
-    const DrawResources& resources = DrawResources::Instance();
-    dc.SelectFont(resources.scoreFont);
-    dc.SelectPen(resources.blackPen);
-    DrawChords(dc, 0, GetSteps(), BeatLength(), false);
-    DrawTripletGroups(dc);
-    DrawMarks(dc);
-    dc.SelectFont(resources.scoreFont);
-    for (const auto& [step, lyric] : GetLyrics()) {
-        lyric->Draw(dc);
-    }
-}
-
-template <typename Complete>
-void NoteBar::WalkGroups(int first, int end, int unit, bool triplets, Complete&& complete) const {
-    BeamedGroup group;
-    int groupEnd = first;
-    for (int step = std::max(first, 0); step < std::min(end, GetSteps()); ++step) {
-        NoteChord* chord = m_grid.At(step);
-        if (chord == nullptr || chord->GetNoteCount() == 0) {
-            continue;
-        }
-        if (chord->IsTriplet() != triplets) {
-            complete(group);
-            continue;
-        }
-        const int unitEnd = first + ((step - first) / unit + 1) * unit;
-        const bool beamable =
-            !chord->IsRest() && chord->GetTimeValue(true) >= 8 && chord->GetEndStep() < unitEnd;
-        if (!beamable || step >= groupEnd || group.IsFull()) {
-            complete(group);
-            groupEnd = unitEnd;
-        }
-        group.Add(*chord);
-        if (!beamable) {
-            complete(group);
-        }
-    }
-    complete(group);
-}
-
-int NoteBar::DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const {
-    int top = INT_MAX;
-    WalkGroups(first, end, unit, triplets,
-               [&](BeamedGroup& group) { top = std::min(top, group.Flush(dc)); });
-    return top;
+    NoteBarPainter(*this).Draw(dc);
 }
 
 bool NoteBar::StemsDownAt(const NoteChord& chord) const {
-    int first = 0;
-    int end = GetSteps();
-    int unit = BeatLength();
-    if (chord.IsTriplet()) {
-        const TripletGroup group = GroupAt(chord.GetStep());
-        first = group.start;
-        end = group.start + group.length;
-        unit = group.length;
-    }
-    bool down = false;
-    if (unit > 0) {
-        WalkGroups(first, end, unit, chord.IsTriplet(), [&](BeamedGroup& group) {
-            if (group.Contains(chord)) {
-                down = group.StemsDown();
-            }
-            group.Clear();
-        });
-    }
-    return down;
-}
-
-int NoteBar::BeatLength() const {
-    return GetStepsPerBeat() > 0 ? GetStepsPerBeat() : GetSteps();
-}
-
-void NoteBar::DrawTripletGroups(DeviceContext& dc) const {
-    for (const NoteChord* chord = FirstChord(); chord != nullptr; chord = ChordAfter(*chord)) {
-        const int length = chord->GetTripletLength();
-        if (!chord->IsTriplet() || length <= 0) {
-            continue;
-        }
-        const int start = chord->GetStep();
-        const int top = DrawChords(dc, start, start + length, length, true);
-        const NoteChord* last = GetChordAt(start + length - length / 3);
-        DrawTripletMark(dc, *chord, last != nullptr ? *last : *chord, top);
-    }
-}
-
-void NoteBar::DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
-                              int top) const {
-    const DrawResources& resources = DrawResources::Instance();
-    const int left = first.First()->GetBox().x;
-    const int right = last.First()->GetBox().x + last.First()->GetBox().width;
-    const int y = std::min(top - kTripletGap, GetBox().y + kTripletHighest);
-    const int middle = (left + right) / 2;
-    dc.SelectFont(resources.smallScoreFont);
-    dc.SetTextColor(Palette::kInk);
-    const int halfDigit = dc.TextExtent(kTripletDigit).width / 2;
-    dc.Text(middle - halfDigit, y - kSmallDigitCentre, kTripletDigit);
-    dc.SelectPen(kBracketPen);
-    const std::array<Point, 3> leftArm{
-        {{left, y + kTripletHook}, {left, y}, {middle - halfDigit - kTripletDigitGap, y}}};
-    const std::array<Point, 3> rightArm{
-        {{middle + halfDigit + kTripletDigitGap, y}, {right, y}, {right, y + kTripletHook}}};
-    dc.Polyline(leftArm);
-    dc.Polyline(rightArm);
-    dc.SelectPen(resources.blackPen);
-    dc.SelectFont(resources.scoreFont);
-}
-
-void NoteBar::DrawMarks(DeviceContext& dc) const {
-    const int top = MarkTop();
-    const int barEnd = GetBox().x + GetBox().width - 10;
-    for (const auto& [step, code] : m_marks) {
-        const NoteChord* chord = GetChordAt(step);
-        if (chord == nullptr || chord->GetNoteCount() == 0) {
-            continue;
-        }
-        const NoteChord* next = ChordAfter(*chord);
-        const int endX = next != nullptr ? next->First()->GetBox().x : barEnd;
-        DynamicMark::Draw(dc, code, NoteChord::PlacedAt(*chord->First()).x, top, endX);
-    }
-}
-
-void NoteBar::DrawTimeSignature(DeviceContext& dc) const {
-    const int* signature = GetProperty("TimeSignature");
-    if (GetIndex() != 0 || signature == nullptr) {
-        return;
-    }
-    const int x = GetBox().x - kHeaderWidth + kTimeSignatureDx;
-    const int top = GetBox().y;
-    if (const std::string_view numerator = DigitGlyph(signature[0]); !numerator.empty()) {
-        dc.Text(x, top + kNumeratorDy, numerator);
-    }
-    if (const std::string_view denominator = DigitGlyph(signature[1]); !denominator.empty()) {
-        dc.Text(x, top + kDenominatorDy, denominator);
-    }
-}
-
-void NoteBar::DrawStaffLine(DeviceContext& dc, int y, bool header) const {
-    const Box& box = GetBox();
-    const int left = header ? box.x - kHeaderWidth : box.x;
-    const int right = header ? box.x : box.x + box.width;
-    dc.Line({left, y}, {right, y});
+    return NoteBarPainter(*this).StemsDownAt(chord);
 }
 
 NoteChord* NoteBar::GetChordAt(int step) const {

@@ -45,6 +45,8 @@ public:
 
     static constexpr int kLowestOctave = 0;
     static constexpr int kHighestOctave = 10;
+    // Width of the space left of a bar that begins a line of the score.
+    static constexpr int kHeaderWidth = 200;
 
     NoteBar(Track* track, int index, const Box& box);
     NoteBar(const NoteBar& other);
@@ -95,8 +97,8 @@ public:
     virtual int MarkTop() const { return GetBox().y + MarkingOffset() + 50; }
 
     // The bar's notes and rests with their stems, flags and beams, its
-    // triplet marks, dynamics and lyrics. The caller draws the selection,
-    // the staff lines and the header first.
+    // triplet marks, dynamics and lyrics (a NoteBarPainter draws them). The
+    // caller draws the selection, the staff lines and the header first.
     void Draw(DeviceContext& dc) override;
     // Whether the chord's stem points down as drawn: alone, or with the
     // beamed group it belongs to.
@@ -184,15 +186,6 @@ public:
     static Box HeadBox(const Placement& placement, bool rest);
 
 protected:
-    // Width of the space left of a bar that begins a line of the score.
-    static constexpr int kHeaderWidth = 200;
-
-    // The time signature in the header space of the track's first bar; a
-    // numerator or denominator of two digits is left out.
-    void DrawTimeSignature(DeviceContext& dc) const;
-    // A horizontal staff line at y across the bar, or across the header
-    // space left of it.
-    void DrawStaffLine(DeviceContext& dc, int y, bool header) const;
     // Puts a new whole-bar rest at step 0 of an empty grid.
     void PutWholeBarRest();
     // Gives the note its head box from PlaceNote.
@@ -207,20 +200,6 @@ protected:
     void ReleaseToolReferences() const;
 
 private:
-    // Draws the chords starting between first and end, either the plain ones
-    // or the triplet members, beaming runs of eighths and shorter inside each
-    // stretch of unit steps. Answers the topmost y drawn.
-    int DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const;
-    // Hands each group DrawChords would draw, complete, to the callback,
-    // which empties it.
-    template <typename Complete>
-    void WalkGroups(int first, int end, int unit, bool triplets, Complete&& complete) const;
-    // Steps to a beat; the whole bar when the meter counts no beats.
-    int BeatLength() const;
-    void DrawTripletGroups(DeviceContext& dc) const;
-    void DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
-                         int top) const;
-    void DrawMarks(DeviceContext& dc) const;
     Note* WriteNoteAt(int x, int y, const PencilSettings& pencil);
     void Store(Archive& archive);
     void Load(Archive& archive);
