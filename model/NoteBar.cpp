@@ -7,12 +7,10 @@
 
 #include "model/DynamicMark.h"
 #include "model/EditingState.h"
+#include "model/NoteBarArchive.h"
 #include "model/NoteBarPainter.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
-#include "platform/Exception.h"
-#include "platform/StringIds.h"
-#include "platform/StringTable.h"
 
 namespace {
 RestPlan PlanFor(const Bar& bar) {
@@ -497,83 +495,5 @@ bool NoteBar::Holds(const Note* note) const {
 }
 
 void NoteBar::Serialize(Archive& archive) {
-    if (archive.IsStoring()) {
-        Store(archive);
-    } else if (archive.IsReading()) {
-        Load(archive);
-    }
-}
-
-void NoteBar::Store(Archive& archive) {
-    archive.NewBar();
-    const StepGrid::Chords& chords = m_grid.GetChords();
-    for (size_t step = 0; step < chords.size(); ++step) {
-        if (!chords[step]) {
-            continue;
-        }
-        chords[step]->Serialize(archive);
-        if (LyricText* lyric = m_lyrics.At(static_cast<int>(step))) {
-            lyric->Serialize(archive);
-        }
-        const auto mark = m_marks.find(static_cast<int>(step));
-        if (mark != m_marks.end()) {
-            if (const char* name = DynamicMark::NameOf(mark->second)) {
-                archive.WriteText(Archive::BarElemElement, "dyn", name);
-            }
-        }
-    }
-}
-
-void NoteBar::Load(Archive& archive) {
-    if (!archive.Has(Archive::BarElement)) {
-        throw IOException(StringTable::Get(ids::kReadFileError));
-    }
-    const bool lyricsShown = IsLyricShown();
-    ReleaseToolReferences();
-    m_grid.Clear();
-    m_lyrics.Clear();
-    m_marks.clear();
-    for (bool more = archive.Has(Archive::BarElemElement); more; more = archive.NextBarElem()) {
-        LoadElement(archive, lyricsShown);
-    }
-    if (!m_grid.IsConsistent()) {
-        throw IOException(StringTable::Get(ids::kReadFileError));
-    }
-    // A mark read before its chord was known to be a rest does not stay.
-    std::erase_if(m_marks, [this](const auto& mark) { return GetChordAt(mark.first)->IsRest(); });
-    if (lyricsShown) {
-        m_lyrics.Sync(*this);
-    }
-    PlaceNotes(GetBox());
-}
-
-void NoteBar::LoadElement(Archive& archive, bool lyricsShown) {
-    auto note = std::make_unique<Note>(nullptr, 0, 'C', 5, 4, Note::NoAccidental, false,
-                                       NoteClefCode(), false, 0);
-    note->Serialize(archive);
-    const int step = note->GetStep();
-    const bool fits = step >= 0 && step < GetSteps() && note->GetLength() >= 1 &&
-                      note->GetLength() <= GetSteps() - step &&
-                      (Note::SemitoneOf(note->GetLetter()) >= 0 || note->IsRest()) &&
-                      note->GetAccidental() >= Note::Sharp &&
-                      note->GetAccidental() <= Note::DoubleFlat && note->GetTieMode() >= 0 &&
-                      note->GetTieMode() <= Note::TieEnd && note->GetOctave() >= kLowestOctave &&
-                      note->GetOctave() <= kHighestOctave && note->GetTripletLength() >= 0;
-    if (!fits) {
-        throw IOException(StringTable::Get(ids::kReadFileError));
-    }
-    note->SetClef(NoteClefCode());
-    NormalizeLoadedNote(*note);
-    m_grid.AddRead(std::move(note), *this);
-    if (lyricsShown) {
-        m_lyrics.Add(*this, step)
-            .SetText(archive.ReadText(Archive::BarElemElement, "lyric").value_or(std::string()));
-    }
-    if (const auto name = archive.ReadText(Archive::BarElemElement, "dyn")) {
-        const int code = DynamicMark::CodeOf(*name);
-        if (code >= 0) {
-            m_marks.erase(step);
-            m_marks.emplace(step, code);
-        }
-    }
+    NoteBarArchive(*this).Serialize(archive);
 }

@@ -200,10 +200,10 @@ protected:
     void ReleaseToolReferences() const;
 
 private:
+    // Reading a file fills the chords, lyrics and marks directly.
+    friend class NoteBarArchive;
+
     Note* WriteNoteAt(int x, int y, const PencilSettings& pencil);
-    void Store(Archive& archive);
-    void Load(Archive& archive);
-    void LoadElement(Archive& archive, bool lyricsShown);
     // What the grid's edits need of this bar.
     StepGrid::EditContext GridEdit();
     // Clears the grid, the marks and the lyrics from the step on.
