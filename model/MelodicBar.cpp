@@ -8,6 +8,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
+#include "model/NoteBarPainter.h"
 #include "model/Palette.h"
 #include "model/TieChain.h"
 #include "model/Track.h"
@@ -288,8 +289,9 @@ void MelodicBar::TransposeSemitones(int semitones, int firstStep, int lastStep) 
 
 void MelodicBar::DrawStaffLines(DeviceContext& dc, bool header) const {
     dc.SelectPen(DrawResources::Instance().blackPen);
+    const NoteBarPainter painter(*this);
     for (int position : kStaffLinePositions) {
-        DrawStaffLine(dc, GetBox().y + 180 - 10 * (position + 1) + 5, header);
+        painter.DrawStaffLine(dc, GetBox().y + 180 - 10 * (position + 1) + 5, header);
     }
 }
 
@@ -303,7 +305,7 @@ void MelodicBar::DrawHeader(DeviceContext& dc) const {
         dc.Text(left + kClefDx, GetBox().y + kTrebleClefDy, kTrebleClefGlyph);
     }
     DrawKeySignature(dc);
-    DrawTimeSignature(dc);
+    NoteBarPainter(*this).DrawTimeSignature(dc);
 }
 
 void MelodicBar::DrawKeySignature(DeviceContext& dc) const {

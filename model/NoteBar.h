@@ -9,15 +9,13 @@
 #include "model/LyricLine.h"
 #include "model/NoteChord.h"
 #include "model/PencilSettings.h"
-#include "model/RestPlan.h"
+#include "model/StepGrid.h"
 
-// A bar that holds notes and rests on a grid of one slot per step. A chord
-// sits in the slot of its first step and covers its length; after every edit
-// the chords cover the bar from step 0 to the end without gap or overlap.
-// Triplet groups are three equal member chords inside the group length, the
-// first carrying that length. Also keeps one lyric per chord step while
-// lyrics are shown, and at most one dynamic mark per step, never on a rest.
-// Edits that refuse return null or false and leave the bar as it was.
+// A bar that holds notes and rests on a StepGrid of one slot per step: the
+// chords cover the bar from step 0 to the end without gap or overlap, with
+// whole triplet groups. Also keeps one lyric per chord step while lyrics are
+// shown, and at most one dynamic mark per step, never on a rest. Edits that
+// refuse return null or false and leave the bar as it was.
 class NoteBar : public Bar {
 public:
     enum Clef { TrebleClef = 0, BassClef = 1, PercussionClef = 2 };
@@ -43,13 +41,12 @@ public:
     };
 
     // The steps a triplet group covers; start -1 when there is none.
-    struct TripletGroup {
-        int start = -1;
-        int length = 0;
-    };
+    using TripletGroup = StepGrid::TripletGroup;
 
     static constexpr int kLowestOctave = 0;
     static constexpr int kHighestOctave = 10;
+    // Width of the space left of a bar that begins a line of the score.
+    static constexpr int kHeaderWidth = 200;
 
     NoteBar(Track* track, int index, const Box& box);
     NoteBar(const NoteBar& other);
@@ -100,8 +97,8 @@ public:
     virtual int MarkTop() const { return GetBox().y + MarkingOffset() + 50; }
 
     // The bar's notes and rests with their stems, flags and beams, its
-    // triplet marks, dynamics and lyrics. The caller draws the selection,
-    // the staff lines and the header first.
+    // triplet marks, dynamics and lyrics (a NoteBarPainter draws them). The
+    // caller draws the selection, the staff lines and the header first.
     void Draw(DeviceContext& dc) override;
     // Whether the chord's stem points down as drawn: alone, or with the
     // beamed group it belongs to.
@@ -114,11 +111,11 @@ public:
     virtual void DrawHeader(DeviceContext& dc) const = 0;
 
     NoteChord* GetChordAt(int step) const;
-    const std::vector<std::unique_ptr<NoteChord>>& GetGrid() const { return m_grid; }
+    const StepGrid::Chords& GetGrid() const { return m_grid.GetChords(); }
     const LyricLine::Entries& GetLyrics() const { return m_lyrics.GetEntries(); }
     const std::multimap<int, int>& GetMarks() const { return m_marks; }
-    int GetNumBeats() const { return m_restPlan.NumBeats(); }
-    int GetStepsPerBeat() const { return m_restPlan.StepsPerBeat(); }
+    int GetNumBeats() const { return m_grid.Plan().NumBeats(); }
+    int GetStepsPerBeat() const { return m_grid.Plan().StepsPerBeat(); }
 
     // The pencil: writes a note or rest of the settings at the chord column
     // under the point, a completed edit (NotifyChanged) when it succeeds.
@@ -189,15 +186,6 @@ public:
     static Box HeadBox(const Placement& placement, bool rest);
 
 protected:
-    // Width of the space left of a bar that begins a line of the score.
-    static constexpr int kHeaderWidth = 200;
-
-    // The time signature in the header space of the track's first bar; a
-    // numerator or denominator of two digits is left out.
-    void DrawTimeSignature(DeviceContext& dc) const;
-    // A horizontal staff line at y across the bar, or across the header
-    // space left of it.
-    void DrawStaffLine(DeviceContext& dc, int y, bool header) const;
     // Puts a new whole-bar rest at step 0 of an empty grid.
     void PutWholeBarRest();
     // Gives the note its head box from PlaceNote.
@@ -212,39 +200,19 @@ protected:
     void ReleaseToolReferences() const;
 
 private:
-    // Draws the chords starting between first and end, either the plain ones
-    // or the triplet members, beaming runs of eighths and shorter inside each
-    // stretch of unit steps. Answers the topmost y drawn.
-    int DrawChords(DeviceContext& dc, int first, int end, int unit, bool triplets) const;
-    // Hands each group DrawChords would draw, complete, to the callback,
-    // which empties it.
-    template <typename Complete>
-    void WalkGroups(int first, int end, int unit, bool triplets, Complete&& complete) const;
-    // Steps to a beat; the whole bar when the meter counts no beats.
-    int BeatLength() const;
-    void DrawTripletGroups(DeviceContext& dc) const;
-    void DrawTripletMark(DeviceContext& dc, const NoteChord& first, const NoteChord& last,
-                         int top) const;
-    void DrawMarks(DeviceContext& dc) const;
+    // Reading a file fills the chords, lyrics and marks directly.
+    friend class NoteBarArchive;
+
     Note* WriteNoteAt(int x, int y, const PencilSettings& pencil);
-    void Store(Archive& archive);
-    void Load(Archive& archive);
-    void LoadElement(Archive& archive, bool lyricsShown);
-    bool IsConsistent() const;
-    NoteChord& NewChord(int step);
-    Note* AddNewNote(NoteChord& chord, int step, char letter, int octave, int value, int accidental,
-                     bool dotted, bool triplet, int groupLength, int length);
-    void DeleteChords(int first, int count);
-    // memberLength > 0 fills inside a triplet group of such members.
-    void FillRange(int start, int length, int memberLength);
-    void MergeRests(int step);
+    // What the grid's edits need of this bar.
+    StepGrid::EditContext GridEdit();
+    // Clears the grid, the marks and the lyrics from the step on.
     void ClearFromStep(int step);
     void RefreshAccidentals(char letter, int octave);
     void SyncLyrics(bool shown);
     bool Holds(const Note* note) const;
 
-    std::vector<std::unique_ptr<NoteChord>> m_grid;
+    StepGrid m_grid;
     LyricLine m_lyrics;
-    std::multimap<int, int> m_marks;
-    RestPlan m_restPlan;
+    StepGrid::Marks m_marks;
 };

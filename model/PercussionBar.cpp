@@ -2,6 +2,7 @@
 
 #include "model/DeviceContext.h"
 #include "model/DrawResources.h"
+#include "model/NoteBarPainter.h"
 #include "model/Palette.h"
 
 namespace {
@@ -51,11 +52,11 @@ void PercussionBar::NormalizeLoadedNote(Note& note) const {
 
 void PercussionBar::DrawStaffLines(DeviceContext& dc, bool header) const {
     dc.SelectPen(DrawResources::Instance().blackPen);
-    DrawStaffLine(dc, GetBox().y + kDrumLineDy, header);
+    NoteBarPainter(*this).DrawStaffLine(dc, GetBox().y + kDrumLineDy, header);
 }
 
 void PercussionBar::DrawHeader(DeviceContext& dc) const {
     dc.SelectFont(DrawResources::Instance().scoreFont);
     dc.SetTextColor(Palette::kInk);
-    DrawTimeSignature(dc);
+    NoteBarPainter(*this).DrawTimeSignature(dc);
 }

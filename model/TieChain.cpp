@@ -6,6 +6,7 @@
 
 #include "model/Bar.h"
 #include "model/NoteBar.h"
+#include "model/Track.h"
 
 namespace {
 bool TiesForward(const Note& note) {
@@ -191,4 +192,146 @@ void TieChain::MendWithin(NoteBar& bar) {
             }
         }
     }
+}
+
+bool TieChain::Add(Track& track, Note* note) {
+    NoteBar* bar = note != nullptr ? HoldingBar(track, *note) : nullptr;
+    if (bar == nullptr || note->IsRest() || note->IsTieStart() || note->IsTieMiddle()) {
+        return false;
+    }
+    Note* next = Next(*note);
+    // The letter must match as well as the key: a tie carries its first
+    // note's accidental, which would respell an enharmonic partner.
+    if (next == nullptr || next->IsTieMiddle() || next->IsTieEnd() ||
+        bar->MidiKeyOf(*note) != BarOf(*next)->MidiKeyOf(*next)) {
+        return false;
+    }
+    NoteBar* nextBar = BarOf(*next);
+    note->SetTieMode(note->IsTieEnd() ? Note::TieMiddle : Note::TieStart);
+    next->SetTieMode(next->IsTieStart() ? Note::TieMiddle : Note::TieEnd);
+    next->SetAccidental(Note::NoAccidental);
+    RefreshAccidentals(track, nextBar->GetIndex(), next->GetLetter(), next->GetOctave());
+    bar->Repaint();
+    nextBar->Repaint();
+    return true;
+}
+
+void TieChain::CutInTrack(Track& track, Note* note, bool before, bool after) {
+    if (note != nullptr && HoldingBar(track, *note) != nullptr) {
+        Cut(*note, before, after);
+    }
+}
+
+bool TieChain::Erase(Track& track, Note* note) {
+    NoteBar* bar = note != nullptr ? HoldingBar(track, *note) : nullptr;
+    if (bar == nullptr || !(note->IsTieStart() || note->IsTieMiddle())) {
+        return false;
+    }
+    Note* next = Next(*note);
+    Cut(*note, false, true);
+    note->SetTieMode(note->IsTieStart() ? Note::NotTied : Note::TieEnd);
+    RefreshAccidentals(track, bar->GetIndex(), note->GetLetter(), note->GetOctave());
+    if (next != nullptr) {
+        BarOf(*next)->Repaint();
+    }
+    bar->NotifyChanged();
+    return true;
+}
+
+bool TieChain::ApplyAccidental(Track& track, Note* note, int accidental) {
+    NoteBar* bar = note != nullptr ? HoldingBar(track, *note) : nullptr;
+    if (bar == nullptr || track.IsPercussion() || note->IsRest() ||
+        !Note::IsValidAccidental(accidental)) {
+        return false;
+    }
+    if (!note->IsTied()) {
+        note->SetAccidental(accidental);
+    } else {
+        Note* current = First(*note);
+        current->SetAccidental(accidental);
+        const Note* last = Last(*current);
+        while (current != last) {
+            current = Next(*current);
+            current->SetAccidental(Note::NoAccidental);
+        }
+    }
+    RefreshAccidentals(track, bar->GetIndex(), note->GetLetter(), note->GetOctave());
+    return true;
+}
+
+void TieChain::RefreshAccidentals(Track& track, int barIndex, char letter, int octave) {
+    if (!track.IsPitched()) {
+        return;
+    }
+    // The last bar is looked at too: a later note there sounds the tie's
+    // accidental just like anywhere else.
+    for (int first : {barIndex, barIndex + 1}) {
+        for (int index = first; index < track.GetNumBars(); ++index) {
+            if (!RespellAfterTie(track, index, letter, octave)) {
+                break;
+            }
+        }
+    }
+}
+
+bool TieChain::RespellAfterTie(Track& track, int barIndex, char letter, int octave) {
+    NoteBar* bar = NoteBarOf(track, barIndex);
+    NoteBar* previousBar = NoteBarOf(track, barIndex - 1);
+    if (bar == nullptr || previousBar == nullptr) {
+        return false;
+    }
+    const NoteChord* first = bar->GetChordAt(0);
+    Note* continuation = first != nullptr ? first->FindPitch(octave, letter) : nullptr;
+    if (continuation == nullptr || !(continuation->IsTieMiddle() || continuation->IsTieEnd())) {
+        return false;
+    }
+    const NoteChord* lastBefore = previousBar->LastChord();
+    const Note* tiedOver = lastBefore != nullptr ? lastBefore->FindPitch(octave, letter) : nullptr;
+    if (tiedOver == nullptr) {
+        return true;
+    }
+    Note* end = Last(*continuation);
+    NoteBar* endBar = BarOf(*end);
+    Note* later = nullptr;
+    for (const NoteChord* chord = endBar->ChordAfter(*end->GetChord()); chord != nullptr;
+         chord = endBar->ChordAfter(*chord)) {
+        if ((later = chord->FindPitch(octave, letter)) != nullptr) {
+            break;
+        }
+    }
+    if (later == nullptr || later->GetAccidental() != Note::NoAccidental) {
+        return true;
+    }
+    const int natural = 12 * octave + Note::SemitoneOf(letter);
+    const int inForce = previousBar->MidiKeyOf(*tiedOver) - natural;
+    const int keyAlteration =
+        Note::AlterationOf(Bar::KeyAccidentalFor(bar->PropertyOr("KeySignature", 0), letter));
+    if (inForce != keyAlteration) {
+        later->SetAccidental(Note::AccidentalFor(inForce));
+    }
+    return true;
+}
+
+NoteBar* TieChain::HoldingBar(const Track& track, const Note& note) {
+    NoteBar* bar = BarOf(note);
+    return bar != nullptr && NoteBarOf(track, bar->GetIndex()) == bar &&
+                   bar->GetChordAt(note.GetStep()) == note.GetChord()
+               ? bar
+               : nullptr;
+}
+
+void TieChain::CutAtEndOf(Track& track, int index) {
+    if (NoteBar* bar = NoteBarOf(track, index)) {
+        bar->CutTiesAtEnd();
+    }
+}
+
+void TieChain::CutAtStartOf(Track& track, int index) {
+    if (NoteBar* bar = NoteBarOf(track, index)) {
+        bar->CutTiesAtStart();
+    }
+}
+
+NoteBar* TieChain::NoteBarOf(const Track& track, int index) {
+    return dynamic_cast<NoteBar*>(track.GetBar(index));
 }

@@ -307,47 +307,15 @@ bool Track::IsLyricShown() const {
 }
 
 bool Track::AddTie(Note* note) {
-    NoteBar* bar = note != nullptr ? HoldingBar(*note) : nullptr;
-    if (bar == nullptr || note->IsRest() || note->IsTieStart() || note->IsTieMiddle()) {
-        return false;
-    }
-    Note* next = TieChain::Next(*note);
-    // The letter must match as well as the key: a tie carries its first
-    // note's accidental, which would respell an enharmonic partner.
-    if (next == nullptr || next->IsTieMiddle() || next->IsTieEnd() ||
-        bar->MidiKeyOf(*note) != TieChain::BarOf(*next)->MidiKeyOf(*next)) {
-        return false;
-    }
-    NoteBar* nextBar = TieChain::BarOf(*next);
-    note->SetTieMode(note->IsTieEnd() ? Note::TieMiddle : Note::TieStart);
-    next->SetTieMode(next->IsTieStart() ? Note::TieMiddle : Note::TieEnd);
-    next->SetAccidental(Note::NoAccidental);
-    RefreshTieAccidentals(nextBar->GetIndex(), next->GetLetter(), next->GetOctave());
-    bar->Repaint();
-    nextBar->Repaint();
-    return true;
+    return TieChain::Add(*this, note);
 }
 
 void Track::CutTies(Note* note, bool before, bool after) {
-    if (note != nullptr && HoldingBar(*note) != nullptr) {
-        TieChain::Cut(*note, before, after);
-    }
+    TieChain::CutInTrack(*this, note, before, after);
 }
 
 bool Track::EraseTie(Note* note) {
-    NoteBar* bar = note != nullptr ? HoldingBar(*note) : nullptr;
-    if (bar == nullptr || !(note->IsTieStart() || note->IsTieMiddle())) {
-        return false;
-    }
-    Note* next = TieChain::Next(*note);
-    TieChain::Cut(*note, false, true);
-    note->SetTieMode(note->IsTieStart() ? Note::NotTied : Note::TieEnd);
-    RefreshTieAccidentals(bar->GetIndex(), note->GetLetter(), note->GetOctave());
-    if (next != nullptr) {
-        TieChain::BarOf(*next)->Repaint();
-    }
-    bar->NotifyChanged();
-    return true;
+    return TieChain::Erase(*this, note);
 }
 
 int Track::TieAccidental(const Note& note) const {
@@ -355,89 +323,15 @@ int Track::TieAccidental(const Note& note) const {
 }
 
 bool Track::ApplyAccidental(Note* note, int accidental) {
-    NoteBar* bar = note != nullptr ? HoldingBar(*note) : nullptr;
-    if (bar == nullptr || IsPercussion() || note->IsRest() ||
-        !Note::IsValidAccidental(accidental)) {
-        return false;
-    }
-    if (!note->IsTied()) {
-        note->SetAccidental(accidental);
-    } else {
-        Note* current = TieChain::First(*note);
-        current->SetAccidental(accidental);
-        const Note* last = TieChain::Last(*current);
-        while (current != last) {
-            current = TieChain::Next(*current);
-            current->SetAccidental(Note::NoAccidental);
-        }
-    }
-    RefreshTieAccidentals(bar->GetIndex(), note->GetLetter(), note->GetOctave());
-    return true;
+    return TieChain::ApplyAccidental(*this, note, accidental);
 }
 
 void Track::RefreshTieAccidentals(int barIndex, char letter, int octave) {
-    if (!IsPitched()) {
-        return;
-    }
-    // The last bar is looked at too: a later note there sounds the tie's
-    // accidental just like anywhere else.
-    for (int first : {barIndex, barIndex + 1}) {
-        for (int index = first; index < m_numBars; ++index) {
-            if (!RespellAfterTie(index, letter, octave)) {
-                break;
-            }
-        }
-    }
-}
-
-bool Track::RespellAfterTie(int barIndex, char letter, int octave) {
-    NoteBar* bar = NoteBarAt(barIndex);
-    NoteBar* previousBar = NoteBarAt(barIndex - 1);
-    if (bar == nullptr || previousBar == nullptr) {
-        return false;
-    }
-    const NoteChord* first = bar->GetChordAt(0);
-    Note* continuation = first != nullptr ? first->FindPitch(octave, letter) : nullptr;
-    if (continuation == nullptr || !(continuation->IsTieMiddle() || continuation->IsTieEnd())) {
-        return false;
-    }
-    const NoteChord* lastBefore = previousBar->LastChord();
-    const Note* tiedOver = lastBefore != nullptr ? lastBefore->FindPitch(octave, letter) : nullptr;
-    if (tiedOver == nullptr) {
-        return true;
-    }
-    Note* end = TieChain::Last(*continuation);
-    NoteBar* endBar = TieChain::BarOf(*end);
-    Note* later = nullptr;
-    for (const NoteChord* chord = endBar->ChordAfter(*end->GetChord()); chord != nullptr;
-         chord = endBar->ChordAfter(*chord)) {
-        if ((later = chord->FindPitch(octave, letter)) != nullptr) {
-            break;
-        }
-    }
-    if (later == nullptr || later->GetAccidental() != Note::NoAccidental) {
-        return true;
-    }
-    const int natural = 12 * octave + Note::SemitoneOf(letter);
-    const int inForce = previousBar->MidiKeyOf(*tiedOver) - natural;
-    const int keyAlteration =
-        Note::AlterationOf(Bar::KeyAccidentalFor(bar->PropertyOr("KeySignature", 0), letter));
-    if (inForce != keyAlteration) {
-        later->SetAccidental(Note::AccidentalFor(inForce));
-    }
-    return true;
+    TieChain::RefreshAccidentals(*this, barIndex, letter, octave);
 }
 
 NoteBar* Track::NoteBarAt(int index) const {
     return dynamic_cast<NoteBar*>(GetBar(index));
-}
-
-NoteBar* Track::HoldingBar(const Note& note) const {
-    NoteBar* bar = TieChain::BarOf(note);
-    return bar != nullptr && NoteBarAt(bar->GetIndex()) == bar &&
-                   bar->GetChordAt(note.GetStep()) == note.GetChord()
-               ? bar
-               : nullptr;
 }
 
 void Track::Serialize(Archive& archive) {
@@ -523,18 +417,6 @@ bool Track::Transpose(int newKey, bool upward) {
     return true;
 }
 
-void Track::CutTiesAtEndOf(int index) {
-    if (NoteBar* bar = NoteBarAt(index)) {
-        bar->CutTiesAtEnd();
-    }
-}
-
-void Track::CutTiesAtStartOf(int index) {
-    if (NoteBar* bar = NoteBarAt(index)) {
-        bar->CutTiesAtStart();
-    }
-}
-
 void Track::RenumberBarsFrom(int first) {
     EditingState& state = EditingState::Instance();
     for (size_t i = static_cast<size_t>(std::max(0, first)); i < m_bars.size(); ++i) {
@@ -550,8 +432,8 @@ bool Track::InsertBars(int count, int bar, bool before) {
     }
     const int at = before ? bar : bar + 1;
     if (!IsAccompaniment()) {
-        CutTiesAtEndOf(at - 1);
-        CutTiesAtStartOf(at);
+        TieChain::CutAtEndOf(*this, at - 1);
+        TieChain::CutAtStartOf(*this, at);
     }
     std::vector<std::unique_ptr<Bar>> fresh;
     for (int i = 0; i < count; ++i) {
@@ -578,8 +460,8 @@ bool Track::DeleteBars(int first, int last) {
         state.AddDirtyRect(m_bars[static_cast<size_t>(i)]->GetBoundingRect());
     }
     if (!IsAccompaniment()) {
-        CutTiesAtEndOf(first - 1);
-        CutTiesAtStartOf(last + 1);
+        TieChain::CutAtEndOf(*this, first - 1);
+        TieChain::CutAtStartOf(*this, last + 1);
     }
     m_bars.erase(m_bars.begin() + first, m_bars.begin() + last + 1);
     m_numBars -= last - first + 1;
@@ -593,8 +475,8 @@ bool Track::ClearBars(int first, int last) {
         return false;
     }
     if (!IsAccompaniment()) {
-        CutTiesAtEndOf(first - 1);
-        CutTiesAtStartOf(last + 1);
+        TieChain::CutAtEndOf(*this, first - 1);
+        TieChain::CutAtStartOf(*this, last + 1);
     }
     for (int i = first; i <= last; ++i) {
         EditingState::Instance().ForgetInside(m_bars[static_cast<size_t>(i)].get());
@@ -628,8 +510,8 @@ bool Track::CopyBars(const Track& source, int first, int last, int destination, 
         }
     }
     if (!IsAccompaniment()) {
-        CutTiesAtEndOf(destination - 1);
-        CutTiesAtStartOf(static_cast<int>(destination + width * repetitions));
+        TieChain::CutAtEndOf(*this, destination - 1);
+        TieChain::CutAtStartOf(*this, static_cast<int>(destination + width * repetitions));
     }
     EnsureFirstSubStyle();
     return true;

@@ -168,15 +168,9 @@ private:
     void BuildChildren();
     // The title, selector and slider in front of the track's first staff.
     void PlaceControls();
-    void CutTiesAtEndOf(int index);
-    void CutTiesAtStartOf(int index);
     void RenumberBarsFrom(int first);
     std::unique_ptr<Bar> MakeBar(int index);
     NoteBar* NoteBarAt(int index) const;
-    // The note's bar when it is one of this track's bars.
-    NoteBar* HoldingBar(const Note& note) const;
-    // Respells after a tie entering the bar; false when none enters.
-    bool RespellAfterTie(int barIndex, char letter, int octave);
 
     int m_trackNum;
     int m_numBars;

@@ -89,20 +89,38 @@ TEST_F(StepGridTest, ANoteJoinsAChordOnlyWithItsLengthAndANewPitch) {
 }
 
 TEST_F(StepGridTest, InputThatNoBarCanHoldIsRefused) {
+    struct Input {
+        int step;
+        char letter;
+        int octave;
+        int accidental;
+        int value;
+        bool dotted;
+        bool triplet;
+        const char* why;
+    };
+    constexpr int kNone = Note::NoAccidental;
+    const Input inputs[] = {
+        {24, 'C', 5, kNone, 3, false, false, "no such value"},
+        {24, 'C', 5, kNone, 64, false, false, "shorter than a thirty-second"},
+        {24, 'H', 5, kNone, 4, false, false, "no such letter"},
+        {24, 'C', 11, kNone, 4, false, false, "above the highest octave"},
+        {24, 'C', -1, kNone, 4, false, false, "below the lowest octave"},
+        {24, 'C', 5, 6, 4, false, false, "no such accidental"},
+        {24, 'C', 5, kNone, 8, true, true, "a dotted triplet"},
+        {12, 'C', 5, kNone, 8, false, false, "step 12 lies inside the quarter note"},
+        {-1, 'C', 5, kNone, 4, false, false, "before the bar"},
+        {96, 'C', 5, kNone, 4, false, false, "after the bar"},
+    };
     auto song = MakeSong(4, 4);
     MelodicBar& bar = Treble(*song);
     Put(bar, 0, "C5", 4);
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 24, "C5", 3) != nullptr; }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 24, "C5", 64) != nullptr; }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 24, "H5", 4) != nullptr; }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 24, "C11", 4) != nullptr; }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return bar.InsertNote(24, 'C', -1, 3, 4, false, false); }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return bar.InsertNote(24, 'C', 5, 6, 4, false, false); }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 24, "C5", 8, true, true) != nullptr; }));
-    // Step 12 lies inside the quarter note.
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 12, "C5", 8) != nullptr; }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, -1, "C5", 4) != nullptr; }));
-    EXPECT_TRUE(Refused(*song, 0, [&] { return Put(bar, 96, "C5", 4) != nullptr; }));
+    for (const Input& in : inputs) {
+        EXPECT_TRUE(Refused(*song, 0, [&] {
+            return bar.InsertNote(in.step, in.letter, in.octave, in.accidental, in.value, in.dotted,
+                                  in.triplet);
+        })) << in.why;
+    }
 }
 
 TEST_F(StepGridTest, ADottedThirtySecondIsRefusedWhereItsRestsCouldNotBeWritten) {
@@ -244,6 +262,48 @@ TEST_F(StepGridTest, EditsForgetTheSelectionAndHoverTheyWouldLeaveDangling) {
     tools.SelectSingle(&bar);
     bar.ClearContent();
     EXPECT_EQ(tools.Selection().size(), 1u) << "the bar itself survives";
+}
+
+TEST_F(StepGridTest, ARestReplacesAChordUntiedAndWithoutItsMark) {
+    auto song = MakeSong(4, 4);
+    MelodicBar& bar = Treble(*song);
+    Put(bar, 0, "C5", 4);
+    Put(bar, 0, "E5", 4);
+    Put(bar, 24, "C5", 4);
+    ASSERT_TRUE(song->GetTrack(0)->AddTie(At(bar, 0)));
+    ASSERT_TRUE(bar.AddMark(0, DynamicMark::FF));
+    ASSERT_EQ(GridText(bar), "0:C5~1+E5/24 24:C5~3/24 48:S/24 72:S/24");
+
+    ASSERT_TRUE(bar.ReplaceWithRest(0));
+    EXPECT_EQ(GridText(bar), "0:S/24 24:C5/24 48:S/24 72:S/24") << "the tie leaves with the chord";
+    EXPECT_EQ(MarksText(bar), "");
+    ASSERT_TRUE(bar.ReplaceWithRest(24));
+    ASSERT_TRUE(bar.ReplaceWithRest(0));
+    EXPECT_EQ(GridText(bar), "0:S/96") << "a rest merges with the rests after it";
+    EXPECT_TRUE(Refused(*song, 0, [&] { return bar.ReplaceWithRest(24); }));
+}
+
+TEST_F(StepGridTest, FilledRestsReplaceWhatStartsInTheRangeUpToTheBarsEnd) {
+    auto song = MakeSong(4, 4);
+    MelodicBar& bar = Treble(*song);
+    Put(bar, 0, "C5", 8);
+    Put(bar, 24, "D5", 2);
+    ASSERT_TRUE(bar.AddMark(24, DynamicMark::P));
+    bar.FillRests(12, 1000, false);
+    EXPECT_EQ(GridText(bar), "0:C5/12 12:S/12 24:S/24 48:S/24 72:S/24");
+    EXPECT_EQ(MarksText(bar), "");
+
+    Put(bar, 24, "E5", 8, false, true);
+    Put(bar, 32, "F5", 8, false, true);
+    bar.FillRests(32, 8, true);
+    EXPECT_EQ(GridText(bar), "0:C5/12 12:S/12 24:E5tg24/8 32:St/8 40:St/8 48:S/24 72:S/24")
+        << "member by member inside a group";
+
+    const std::string before = GridText(bar);
+    for (auto [start, length] : {std::pair{-1, 24}, {96, 24}, {0, 0}}) {
+        bar.FillRests(start, length, false);
+        EXPECT_EQ(GridText(bar), before) << start << "+" << length;
+    }
 }
 
 // --- triplets ---
