@@ -20,6 +20,8 @@
 #include "model/SelObject.h"
 #include "model/Song.h"
 #include "platform/Prompt.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 #include "playback/SoundEngine.h"
 
 namespace {
@@ -29,14 +31,14 @@ constexpr int kLineStep = 20;
 // edges reach into the next pixel.
 constexpr int kRepaintMargin = 2;
 
-const char* PlaybackErrorText(int code) {
+std::string PlaybackErrorText(int code) {
     switch (code) {
         case SoundEngine::NoAccompanimentStyle:
-            return "No accompaniment style available";
+            return StringTable::Get(ids::kNoAccompanimentStyle);
         case SoundEngine::PatternUnreadable:
-            return "Failed reading accompaniment file";
+            return StringTable::Get(ids::kFailedReadingAccompaniment);
         default:
-            return "Play error occurred";
+            return StringTable::Get(ids::kPlayError);
     }
 }
 
