@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QGuiApplication>
+
+// The test program's one QGuiApplication, on Qt's offscreen platform so the
+// tests need no display and every screen has a device pixel ratio of 1. It
+// lives to the end of the process: pixmaps and cursors made by a test must
+// not outlive it.
+inline QGuiApplication& OffscreenGui() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }();
+    return *application;
+}
