@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "editor/tools/EraserTool.h"
+#include "editor/tools/NavigateTool.h"
+#include "editor/tools/PencilTool.h"
+#include "editor/tools/SelectTool.h"
 #include "model/Bar.h"
 #include "model/SelObject.h"
 #include "model/Song.h"
@@ -51,6 +55,20 @@ void ToolsManager::SetTool(int index) {
         ClearSelection(true);
     }
     m_tool = index;
+}
+
+::Tool& ToolsManager::EffectiveTool() const {
+    if (m_toolOverride) {
+        return NavigateTool::Instance();
+    }
+    switch (m_tool) {
+        case Eraser:
+            return EraserTool::Instance();
+        case Select:
+            return SelectTool::Instance();
+        default:
+            return PencilTool::Instance();
+    }
 }
 
 void ToolsManager::ToggleLengthModifier(int modifier) {

@@ -10,12 +10,14 @@
 #include "model/Subject.h"
 
 class SelObject;
+class Tool;
 
 // The editing state of the score: current tool and what the pencil writes,
 // the selection, the hovered object, the zoom, the areas waiting to be
 // repainted and the page counters. One instance per process; used on the
 // user-interface thread. Observers hear aspect 0 when the selection or the
-// hovered object changes.
+// hovered object changes, and when a tool-bar command or a key changes the
+// tool or what the pencil writes.
 class ToolsManager : public Subject, public EditingState {
 public:
     enum Tool { Pencil = 0, Eraser = 1, Select = 2 };
@@ -34,6 +36,10 @@ public:
     int ToolIndex() const { return m_tool >= 0 && m_tool <= 2 ? m_tool : 3; }
     void SetToolOverride(bool on) { m_toolOverride = on; }
     bool ToolOverride() const { return m_toolOverride; }
+    // The tool that receives the score's mouse events: the navigate tool
+    // while the override is set, else the current tool (the pencil for an
+    // index outside 0 to 2).
+    ::Tool& EffectiveTool() const;
 
     int InputKind() const { return m_inputKind; }
     void SetInputKind(int kind) { m_inputKind = kind; }
@@ -41,6 +47,7 @@ public:
     int NoteValue() const { return m_noteValue; }
     void SetNoteValue(int value) { m_noteValue = value; }
     int LengthModifier() const { return m_lengthModifier; }
+    void SetLengthModifier(int modifier) { m_lengthModifier = modifier; }
     void ToggleLengthModifier(int modifier);
     bool IsDotted() const { return m_lengthModifier == Dotted; }
     bool IsTriplet() const { return m_lengthModifier == Triplet; }

@@ -10,6 +10,7 @@
 #include "model/DrawResources.h"
 #include "model/Palette.h"
 #include "model/TieChain.h"
+#include "model/Track.h"
 
 namespace {
 // Treble position 0 is G4, bass position 0 is B2.
@@ -181,7 +182,7 @@ NoteBar::Pitch MelodicBar::PitchAt(int x, int y, const PencilSettings& pencil) c
     int position = 0;
     pitch.outside = true;
     if (box.x <= x && x <= box.x + box.width) {
-        position = static_cast<int>((box.y + 180 - y) / 10.0);
+        position = PositionAtHeight(y);
         pitch.outside = position < 0 || position >= kNumStaffPositions;
     }
     if (pitch.outside) {
@@ -322,6 +323,63 @@ void MelodicBar::MoveDiatonic(char& letter, int& octave, int steps) {
     const int diatonic = 7 * octave + Note::RankOf(letter) + steps;
     letter = Note::LetterOfRank(diatonic);
     octave = FloorDiv(diatonic, 7);
+}
+
+bool MelodicBar::MoveNoteToStaffPoint(Note& note, int y) {
+    const int position = PositionAtHeight(y);
+    if (note.IsRest() || !IsOwnNote(note) || position < 0 || position >= kNumStaffPositions) {
+        return false;
+    }
+    const char letter = StaffLetter(position);
+    const int octave = StaffOctave(position);
+    if (note.GetChord()->HasPitch(octave, letter)) {
+        return false;
+    }
+    const char oldLetter = note.GetLetter();
+    const int oldOctave = note.GetOctave();
+    UntieForMove(note);
+    note.SetPitch(octave, letter);
+    // A written accidental belongs to the line it was written on: carried
+    // along, a sharp chosen for an F would turn up on every line the drag
+    // passes. Without it the note sounds what the key signature and the
+    // bar's earlier accidentals give its new line, as a note the pencil
+    // writes there would.
+    note.SetAccidentalRaw(Note::NoAccidental);
+    PlaceHead(note);
+    RefreshTieAccidentals(oldLetter, oldOctave);
+    RefreshTieAccidentals(letter, octave);
+    Repaint();
+    return true;
+}
+
+int MelodicBar::PositionAtHeight(int y) const {
+    return static_cast<int>((GetBox().y + 180 - y) / 10.0);
+}
+
+bool MelodicBar::IsOwnNote(const Note& note) const {
+    const NoteChord* chord = note.GetChord();
+    return chord != nullptr && chord->GetParent() == this && GetChordAt(chord->GetStep()) == chord;
+}
+
+void MelodicBar::UntieForMove(Note& note) {
+    if (!note.IsTied()) {
+        return;
+    }
+    // A tie joins notes of one pitch, so it cannot follow the note.
+    for (const int delta : {-1, 1}) {
+        if (const NoteBar* neighbour = NeighbourBar(delta)) {
+            neighbour->Repaint();
+        }
+    }
+    TieChain::Cut(note, true, true);
+    note.SetTieMode(Note::NotTied);
+}
+
+void MelodicBar::RefreshTieAccidentals(char letter, int octave) {
+    Track* track = GetTrack();
+    if (track != nullptr && track->GetBar(GetIndex()) == this) {
+        track->RefreshTieAccidentals(GetIndex(), letter, octave);
+    }
 }
 
 int MelodicBar::BottomDiatonic() const {

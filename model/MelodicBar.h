@@ -56,7 +56,23 @@ public:
     // Moves a letter and octave by diatonic steps (B to C raises the octave).
     static void MoveDiatonic(char& letter, int& octave, int steps);
 
+    // A drag of a written note: gives it the letter and octave of the staff
+    // position at the height y (the positions PitchAt reads, whatever x), no
+    // written accidental and no ties, and repaints the bar; it notifies
+    // nothing, as the drag is recorded when it ends. False, with nothing
+    // changed, for a rest, a note of another bar, a height off the staff, or
+    // a position the note or another note of its chord already takes.
+    bool MoveNoteToStaffPoint(Note& note, int y);
+
 private:
+    // The staff position whose band holds the height; off the staff it lies
+    // outside 0 to 17.
+    int PositionAtHeight(int y) const;
+    bool IsOwnNote(const Note& note) const;
+    // Cuts the note's ties on both sides and repaints the bars they reached.
+    void UntieForMove(Note& note);
+    // Lets the track respell the tie accidentals of the letter and octave.
+    void RefreshTieAccidentals(char letter, int octave);
     // The diatonic number (7 x octave + rank) of staff position 0.
     int BottomDiatonic() const;
     void DrawKeySignature(DeviceContext& dc) const;

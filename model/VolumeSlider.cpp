@@ -53,6 +53,19 @@ void VolumeSlider::Draw(DeviceContext& dc) {
     }
 }
 
+void VolumeSlider::OnPointerDrag(DeviceContext*, int x, int, unsigned) {
+    // The groove starts 40 units in, right of the icon, and stops 10 short of
+    // the right edge.
+    const int span = m_rect.right - m_rect.left - kGrooveLeft - kGrooveInset;
+    if (span <= 0) {
+        return;
+    }
+    SetValue((x - (m_rect.left + kGrooveLeft)) * 100 / span, true);
+    m_changed = true;
+    EditingState::Instance().AddDirtyRect(m_rect);
+    Notify(8);
+}
+
 Rect VolumeSlider::Groove() const {
     return {m_rect.left + kGrooveLeft, m_rect.top + kGrooveInset, m_rect.right - kGrooveInset,
             m_rect.bottom - kGrooveInset};

@@ -33,6 +33,13 @@ public:
     // Reading a song (not a pattern) tells the sound engine.
     void Serialize(Archive& archive);
 
+    // The select tool drags over the slider: the value follows x along the
+    // groove (clamped to 0-100) and goes to the sound engine; the slider
+    // marks itself changed, hands its area to the editing state and
+    // notifies repaint (8). The undo entry waits for the drawing after the
+    // drag.
+    void OnPointerDrag(DeviceContext* dc, int x, int y, unsigned flags) override;
+
     // Set by the select tool while it drags the slider.
     bool IsChanged() const { return m_changed; }
     void SetChanged(bool changed) { m_changed = changed; }

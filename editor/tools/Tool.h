@@ -2,6 +2,7 @@
 
 #include "model/Geometry.h"
 
+class NoteBar;
 class ScoreWindow;
 
 // One of the score's editing tools (pencil, eraser, select, navigate). The
@@ -21,4 +22,11 @@ public:
     virtual void OnLButtonDown(ScoreWindow& window, unsigned flags, Point at) = 0;
     virtual void OnLButtonUp(ScoreWindow& window, unsigned flags, Point at) = 0;
     virtual void OnMouseMove(ScoreWindow& window, unsigned flags, Point at) = 0;
+
+protected:
+    // Records the window's song in the undo history under the action's name
+    // (nothing while the window has no song).
+    static void RecordEdit(ScoreWindow& window, const char* name);
+    // Places the bar's note heads again and hands its area for repainting.
+    static void RefreshNotes(NoteBar& bar);
 };
