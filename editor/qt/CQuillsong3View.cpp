@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "editor/PlaybackFollow.h"
 #include "editor/ScoreHitTest.h"
@@ -132,7 +133,7 @@ QPoint CQuillsong3View::ToDevicePoint(Point logical) const {
 
 Point CQuillsong3View::ToLogicalPoint(QPointF device) const {
     return m_mapping.ToLogical(
-        {static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))});
+        Point{static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))});
 }
 
 SelObject* CQuillsong3View::HitTest(Point at) {
@@ -392,7 +393,7 @@ void CQuillsong3View::keyPressEvent(QKeyEvent* event) {
             break;
     }
     const QString text = event->text();
-    if (text.size() == 1 && ScoreKeys::Handle(text.at(0).toLatin1())) {
+    if (text.size() == 1 && ScoreKeys::Press(text.at(0).toLatin1())) {
         tools.Notify(0);
         UpdatePointer();
         return;

@@ -10,12 +10,8 @@ namespace {
 
 constexpr int kIconSize = 24;
 
-// Where groups end: after the tools, the notes, the accidentals, the rests
-// and dot and triplet.
-bool EndsGroup(int command) {
-    return command == InputCommands::Select || command == InputCommands::SixteenthNote ||
-           command == InputCommands::Natural || command == InputCommands::SixteenthRest ||
-           command == InputCommands::Triplet;
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -26,23 +22,22 @@ ScoreToolBar::ScoreToolBar(QWidget* parent) : QToolBar(QStringLiteral("Tools"), 
     setMovable(false);
     for (int command = 0; command < InputCommands::kCount; ++command) {
         const auto id = static_cast<InputCommands::Command>(command);
-        const std::string_view prompt = InputCommands::Prompt(id);
-        // The text after the line break is the button's short name.
-        const QString full = QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size()));
-        const QString name = full.section(QLatin1Char('\n'), -1);
+        if (command > 0 && InputCommands::StartsGroup(id)) {
+            addSeparator();
+        }
+        const QString name = FromView(InputCommands::Name(id));
+        const QString prompt = FromView(InputCommands::Prompt(id)).section(QLatin1Char('\n'), 0, 0);
         QAction* action = addAction(ToolBarIcons::For(command), name);
         action->setCheckable(true);
         action->setToolTip(name);
-        action->setStatusTip(full.section(QLatin1Char('\n'), 0, 0));
+        action->setStatusTip(prompt.isEmpty() ? name : prompt);
         connect(action, &QAction::triggered, this, [this, id] {
             InputCommands::Execute(id);
-            ToolsManager::Instance().Notify(0);
+            // A button checked by the click stays so even when its command
+            // did nothing (a dot on a whole note); the state decides.
             Refresh();
         });
         m_actions.push_back(action);
-        if (EndsGroup(command)) {
-            addSeparator();
-        }
     }
     ToolsManager::Instance().Attach(this, 0);
     Refresh();
