@@ -13,8 +13,7 @@ FloatingCombo::FloatingCombo(SelObject* owner, int channel)
     : SelObject(owner, true), m_channel(channel) {}
 
 SelObject* FloatingCombo::HitTest(int x, int y) {
-    const Rect r = HitRect();
-    return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom ? this : nullptr;
+    return HitRect().Contains(x, y) ? this : nullptr;
 }
 
 void FloatingCombo::SetIndex(int index, bool notify) {

@@ -26,8 +26,7 @@ FloatingText::FloatingText(SelObject* owner, const Box& box, std::string key, St
 }
 
 SelObject* FloatingText::HitTest(int x, int y) {
-    const Rect r = HitRect();
-    return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom ? this : nullptr;
+    return HitRect().Contains(x, y) ? this : nullptr;
 }
 
 void FloatingText::Update(Subject*, int) {}

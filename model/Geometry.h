@@ -1,5 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 // Plain value types for positions on the score, in score units (0.1 mm).
 
 struct Point {
@@ -22,6 +26,10 @@ struct Rect {
     int bottom = 0;
 
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    // Whether the point is on the rectangle, edges included: a point on the
+    // right or bottom edge is inside, as hit testing wants it. Comparisons
+    // only, so no edge value can overflow.
+    bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
     // Whether the two share any area; touching edges do not count.
     bool Intersects(const Rect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
@@ -37,9 +45,19 @@ struct Box {
     int height = 0;
 
     // Both edges are inclusive: a point on the right or bottom edge is inside.
+    // The far edges are worked out in 64 bits, so a box reaching past int's
+    // range still answers exactly.
     bool Contains(int px, int py) const {
-        return x <= px && px <= x + width && y <= py && py <= y + height;
+        return x <= px && px <= std::int64_t{x} + width && y <= py &&
+               py <= std::int64_t{y} + height;
     }
-    Rect ToRect() const { return {x, y, x + width, y + height}; }
+    // A far edge beyond int's range is held at the range's end.
+    Rect ToRect() const { return {x, y, FarEdge(x, width), FarEdge(y, height)}; }
     bool operator==(const Box&) const = default;
+
+private:
+    static int FarEdge(int start, int length) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(std::int64_t{start} + length, INT_MIN, INT_MAX));
+    }
 };

@@ -1,6 +1,11 @@
 #include "model/UserText.h"
 
+#include "model/PageGeometry.h"
 #include "model/Palette.h"
+#include "model/Song.h"
+#include "platform/Exception.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 FloatingText::Style UserTextStyle() {
@@ -20,6 +25,14 @@ std::unique_ptr<SelObject> UserText::Clone() const {
     return std::make_unique<UserText>(*this);
 }
 
+Rect UserText::PlaceableArea() {
+    // A song of the most bars, one bar to a page.
+    const int scoreWidth = PageGeometry::ScrollWidth(Song::kMaxBars);
+    return {-PageGeometry::kPageWidth, -PageGeometry::kPageHeight,
+            scoreWidth + PageGeometry::kPageWidth,
+            PageGeometry::kScrollHeight + PageGeometry::kPageHeight};
+}
+
 Rect UserText::HitRect() const {
     const Rect& r = GetRect();
     return {r.left - 15, r.top - 15, r.right + 15, r.bottom + 15};
@@ -37,6 +50,11 @@ void UserText::Serialize(Archive& archive) {
         return;
     }
     FloatingText::Serialize(archive);
-    MoveTo(archive.ReadIntOr(Archive::UserTextElement, "x", GetRect().left),
-           archive.ReadIntOr(Archive::UserTextElement, "y", GetRect().top));
+    const int x = archive.ReadIntOr(Archive::UserTextElement, "x", GetRect().left);
+    const int y = archive.ReadIntOr(Archive::UserTextElement, "y", GetRect().top);
+    // A number past int's range reads as its end, which lies outside too.
+    if (!PlaceableArea().Contains(x, y)) {
+        throw IOException(StringTable::Get(ids::kReadFileError));
+    }
+    MoveTo(x, y);
 }

@@ -12,8 +12,15 @@ public:
 
     const char* GetClassName() const override { return "UserText"; }
     std::unique_ptr<SelObject> Clone() const override;
-    // Also stores and reads the box's position as "x" and "y".
+    // Also stores and reads the box's position as "x" and "y". A file whose
+    // box lies outside PlaceableArea throws IOException ("Read file error").
     void Serialize(Archive& archive) override;
+
+    // Where a box's top-left corner may lie: on the largest score a song can
+    // have (a box outlives the bars deleted under it), or up to a page off
+    // it, where a box dragged partly off the paper may stand. Further off is
+    // a damaged file.
+    static Rect PlaceableArea();
 
 protected:
     Archive::Cursor FileElement() const override { return Archive::UserTextElement; }

@@ -34,8 +34,7 @@ std::unique_ptr<SelObject> VolumeSlider::Clone() const {
 }
 
 SelObject* VolumeSlider::HitTest(int x, int y) {
-    const Rect& r = m_rect;
-    return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom ? this : nullptr;
+    return m_rect.Contains(x, y) ? this : nullptr;
 }
 
 void VolumeSlider::Draw(DeviceContext& dc) {

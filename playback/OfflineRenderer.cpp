@@ -8,6 +8,7 @@
 
 #include "model/Song.h"
 #include "playback/NoteHighlightEvent.h"
+#include "playback/SampleSpool.h"
 #include "playback/SoundEngine.h"
 #include "playback/WavWriter.h"
 #include "playback/midi/CMIDIOutException.h"
@@ -53,8 +54,8 @@ private:
 // way every group whose moment has come, each exactly at its moment.
 class SampleClock {
 public:
-    SampleClock(midi::FluidSynthBackend& synth, WavWriter& wav)
-        : m_synth(synth), m_wav(wav), m_left(kChunkFrames), m_right(kChunkFrames) {}
+    SampleClock(midi::FluidSynthBackend& synth, SampleSpool& spool)
+        : m_synth(synth), m_spool(spool), m_left(kChunkFrames), m_right(kChunkFrames) {}
 
     void Start(std::unique_ptr<NoteEvent> group, double nowMs) {
         group->Fire();
@@ -89,19 +90,19 @@ private:
 
     void RenderTo(double ms) {
         const auto target =
-            static_cast<std::uint64_t>(std::llround(ms * m_wav.SampleRate() / 1000.0));
-        while (m_wav.Frames() < target) {
+            static_cast<std::uint64_t>(std::llround(ms * m_spool.SampleRate() / 1000.0));
+        while (m_spool.Frames() < target) {
             const std::size_t frames = static_cast<std::size_t>(
-                std::min<std::uint64_t>(kChunkFrames, target - m_wav.Frames()));
+                std::min<std::uint64_t>(kChunkFrames, target - m_spool.Frames()));
             std::span<float> left(m_left.data(), frames);
             std::span<float> right(m_right.data(), frames);
             m_synth.Render(left, right);
-            m_wav.Write(left, right);
+            m_spool.Write(left, right);
         }
     }
 
     midi::FluidSynthBackend& m_synth;
-    WavWriter& m_wav;
+    SampleSpool& m_spool;
     std::vector<float> m_left;
     std::vector<float> m_right;
     std::multimap<double, std::unique_ptr<NoteEvent>> m_releases;
@@ -166,11 +167,15 @@ OfflineRenderer::Outcome OfflineRenderer::RenderToWav(Song& song, const std::str
         return outcome;
     }
     try {
-        WavWriter wav(wavPath, synth.SampleRate());
-        SampleClock clock(synth, wav);
+        // The peak is known only at the end, so the render is kept at full
+        // precision until then and scaled on its way into the file.
+        SampleSpool spool(wavPath + ".render.part", synth.SampleRate());
+        SampleClock clock(synth, spool);
         const double end = PlaySteps(engine, song, clock);
         clock.ReleaseAll();
         clock.AdvanceTo(end + kTailMs);
+        WavWriter wav(wavPath, spool.SampleRate());
+        spool.CopyTo(wav, spool.GainToPeakAt(kPeakDb));
         wav.Close();
         outcome.seconds = static_cast<double>(wav.Frames()) / wav.SampleRate();
     } catch (...) {

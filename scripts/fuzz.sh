@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build_dir=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUILLSONG_FUZZ=ON -DQUILLSONG_TESTS=OFF -DQUILLSONG_BENCHMARKS=OFF \
+    -DQUILLSONG_FUZZ=ON -DQUILLSONG_TESTS=OFF -DQUILLSONG_BENCHMARKS=OFF -DQUILLSONG_WERROR=ON \
     -DQUILLSONG_SANITIZE=address,undefined,fuzzer-no-link > /dev/null
 cmake --build "$build_dir" --target song_fuzzer
 work=$(mktemp -d)

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 build_dir=${1:-build}
 shift || true
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLSONG_WERROR=ON "$@" > /dev/null
 targets=()
 for target in ${QUILLSONG_BUILD_TARGETS:-}; do
     targets+=(--target "$target")

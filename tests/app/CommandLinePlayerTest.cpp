@@ -3,7 +3,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -170,6 +174,23 @@ TEST_F(WavExportTest, RendersAWavFileOrSaysWhyNot) {
     EXPECT_EQ(code, 1);
     EXPECT_EQ(errors.str(), "No accompaniment style available\n");
     EXPECT_FALSE(fs::exists(failed));
+}
+
+// Reported as exported at -23 dBFS, far quieter than other programs' exports.
+TEST_F(WavExportTest, TheExampleMinuetPeaksAtMinusOneDb) {
+    const fs::path minuet =
+        fs::path(QUILLSONG_TEST_DATA) / ".." / ".." / "examples" / "PianoMinuet.qs";
+    const fs::path wav = dir / "minuet.wav";
+    ASSERT_EQ(SongConverter::Run(Line({"-o", wav.string(), minuet.string()}), errors), 0)
+        << errors.str();
+    std::ifstream in(wav, std::ios::binary);
+    in.seekg(44);
+    int peak = 0;
+    for (char bytes[2]; in.read(bytes, 2);) {
+        const auto sample = std::int16_t(std::uint8_t(bytes[0]) | std::uint8_t(bytes[1]) << 8);
+        peak = std::max(peak, std::abs(int(sample)));
+    }
+    EXPECT_NEAR(20 * std::log10(peak / 32767.0), -1.0, 0.05);
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "files/SongFiles.h"
 #include "model/NewSongBuilder.h"
+#include "model/UserText.h"
 #include "platform/Exception.h"
 #include "platform/FixedPrompt.h"
 #include "platform/ProgramPaths.h"
@@ -242,6 +245,58 @@ TEST_F(SongFileTest, HostileFilesGiveAReadErrorAndNothingElse) {
     };
     for (const auto& [what, content] : files) {
         EXPECT_EQ(OpenMessage(content), "Read file error") << what;
+    }
+}
+
+// Fuzzing found x="16666666666666666660" read as INT_MAX, saved back as
+// x="2147483647", and the box's right edge overflowing. A corner further off
+// the largest score than a page is a damaged file; anywhere up to that loads.
+TEST_F(SongFileTest, FreeTextFarOffThePageIsRefused) {
+    const auto song = [](const std::string& x, const std::string& y) {
+        return R"(<?xml version="1.0" encoding="UTF-8"?>
+<LarkSong name="n" author="a" timeSignature="3|8" numOfTracksCreated="2" numOfBars="1">
+  <Track trackType="3" instr="Waltz"><Bar><BarElem chordNum="0" value="C" subStyle="1"/>
+  </Bar></Track>
+  <Track trackType="2" vol="80" instr="7" lyric="1"><Bar>
+    <BarElem noteNum="0" pitch="C" octave="5" timeValue="24" sharpFlat="3" dyn="FF" lyric="la"/>
+    <BarElem noteNum="24" pitch="S" octave="5" timeValue="12"/>
+  </Bar></Track>
+  <UserText userText="hello" x=")" +
+               x + R"(" y=")" + y + R"("/>
+</LarkSong>)";
+    };
+    const Rect area = UserText::PlaceableArea();
+    const auto text = [](int value) { return std::to_string(value); };
+    struct Case {
+        const char* name;
+        std::string x, y;
+        bool loads;
+    };
+    const std::vector<Case> cases = {
+        {"the fuzzer's x", "16666666666666666660", "20", false},
+        {"far left", "-16666666666666666660", "20", false},
+        {"far down", "20", "16666666666666666660", false},
+        {"far up", "20", "-99999999999", false},
+        {"int's end", "2147483647", "20", false},
+        {"just right of the area", text(area.right + 1), "20", false},
+        {"just above the area", "20", text(area.top - 1), false},
+        {"on the first page", "300", "400", true},
+        {"on the last page of a song of 64 bars", "134000", "2900", true},
+        {"the area's top-left corner", text(area.left), text(area.top), true},
+        {"the area's bottom-right corner", text(area.right), text(area.bottom), true},
+    };
+    for (const Case& c : cases) {
+        const std::string file = Write("text.qs", song(c.x, c.y));
+        if (!c.loads) {
+            EXPECT_EQ(OpenMessage(song(c.x, c.y)), "Read file error") << c.name;
+            continue;
+        }
+        const auto loaded = SongFiles::Load(file, nullptr);
+        ASSERT_EQ(loaded->GetUserTexts().size(), 1u) << c.name;
+        const Rect& rect = loaded->GetUserTexts()[0]->GetRect();
+        EXPECT_EQ(text(rect.left), c.x) << c.name;
+        EXPECT_EQ(text(rect.top), c.y) << c.name;
+        EXPECT_LT(rect.left, rect.right) << c.name;
     }
 }
 

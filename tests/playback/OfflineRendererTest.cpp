@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +18,7 @@
 #include "platform/Exception.h"
 #include "platform/ProgramPaths.h"
 #include "playback/OfflineRenderer.h"
+#include "playback/SampleSpool.h"
 #include "playback/WavWriter.h"
 #include "playback/midi/FluidSynthBackend.h"
 
@@ -76,6 +79,16 @@ struct Wav {
         }
         return to > from ? std::sqrt(sum / double(to - from)) : 0.0;
     }
+
+    // The largest magnitude of any sample, in 16-bit steps.
+    int Peak() const {
+        int peak = 0;
+        for (const std::int16_t sample : samples) {
+            peak = std::max(peak, std::abs(int(sample)));
+        }
+        return peak;
+    }
+    double PeakDb() const { return 20.0 * std::log10(Peak() / 32767.0); }
 };
 
 class ScratchFolder : public playback_test::PlaybackFixture {
@@ -138,6 +151,65 @@ TEST_F(WavWriterTest, AFailedOrAbandonedWriteLeavesNoFile) {
         << "no scratch file left";
 }
 
+using SampleSpoolTest = ScratchFolder;
+
+// The gain that brings a spool's peak to -1 dBFS, from the peak of what was
+// written, whichever channel and sign it has.
+TEST_F(SampleSpoolTest, GainBringsThePeakToTheLevelAndLeavesSilenceAlone) {
+    const float minusOneDb = std::pow(10.0f, -1.0f / 20);
+    struct Case {
+        const char* name;
+        std::vector<float> left, right;
+        float gain;
+    };
+    const std::vector<Case> cases = {
+        {"nothing written", {}, {}, 1.0f},
+        {"all zero", {0.0f, 0.0f}, {0.0f, -0.0f}, 1.0f},
+        {"under half a 16-bit step", {1e-5f, -1e-5f}, {0.0f, 1e-5f}, 1.0f},
+        {"quiet, peak on the right", {0.01f, -0.02f}, {0.05f, 0.0f}, minusOneDb / 0.05f},
+        {"negative peak", {-0.25f, 0.1f}, {0.2f, 0.0f}, minusOneDb / 0.25f},
+        {"over full scale", {2.0f, 0.5f}, {-1.5f, 0.0f}, minusOneDb / 2.0f},
+        {"not a number aside", {NAN, 0.5f}, {INFINITY, 0.0f}, minusOneDb / 0.5f},
+    };
+    for (const Case& c : cases) {
+        SampleSpool spool((dir / "spool").string(), 44100);
+        spool.Write(c.left, c.right);
+        EXPECT_NEAR(spool.GainToPeakAt(-1.0), c.gain, c.gain * 1e-5f) << c.name;
+        EXPECT_TRUE(std::isfinite(spool.GainToPeakAt(-1.0))) << c.name;
+    }
+}
+
+TEST_F(SampleSpoolTest, CopiesEveryFrameScaledAndLeavesNoScratchFile) {
+    const fs::path path = dir / "out.wav";
+    {
+        SampleSpool spool((dir / "spool").string(), 22050);
+        // More than one chunk of reading back, in writes of uneven size.
+        std::vector<float> left(5000), right(5000);
+        for (size_t i = 0; i < left.size(); ++i) {
+            left[i] = float(i % 100) / 1000.0f;
+            right[i] = -left[i];
+        }
+        spool.Write(left, right);
+        spool.Write(std::vector<float>{0.125f}, std::vector<float>{0.25f, 0.5f});
+        EXPECT_EQ(spool.Frames(), 5001u);
+        EXPECT_EQ(spool.Peak(), 0.25f);
+        WavWriter wav(path.string(), spool.SampleRate());
+        spool.CopyTo(wav, 2.0f);
+        wav.Close();
+    }
+    const Wav wav = Wav::Read(path);
+    EXPECT_EQ(wav.sampleRate, 22050u);
+    ASSERT_EQ(wav.samples.size(), 2u * 5001);
+    for (size_t i = 0; i < 5000; ++i) {
+        ASSERT_EQ(wav.samples[2 * i], WavWriter::ToSample(float(i % 100) / 1000.0f * 2)) << i;
+        ASSERT_EQ(wav.samples[2 * i + 1], -wav.samples[2 * i]) << i;
+    }
+    EXPECT_EQ(wav.samples[10000], WavWriter::ToSample(0.25f));
+    EXPECT_EQ(wav.samples[10001], WavWriter::ToSample(0.5f));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
+        << "only the WAV file is left";
+}
+
 class OfflineRendererTest : public ScratchFolder {
 protected:
     void SetUp() override {
@@ -192,6 +264,43 @@ TEST_F(OfflineRendererTest, NotesSoundAtTheirStepsOnTheSampleClock) {
     EXPECT_LT(wav.Rms(0, 0.5), 1.0) << "nothing before the first step";
     EXPECT_EQ(engine.Output(), before) << "the engine's output is given back";
     EXPECT_TRUE(recorder.NoteOns().empty()) << "no note went to the engine's own output";
+}
+
+// The synthesizer alone leaves a song far below full scale (the example
+// minuet peaked at -23 dBFS, a lone quiet note at -60, nine tracks of loud
+// chords at -6); the export brings each to -1 dBFS, never clipping. Louder
+// than full scale is lowered the same way (the spool's tests).
+TEST_F(OfflineRendererTest, WavExportPeaksAtMinusOneDb) {
+    struct Case {
+        const char* name;
+        std::string tracks;
+        int volume;
+        std::vector<const char*> chord;
+    };
+    const std::vector<Case> cases = {
+        {"one quiet note", "T", 20, {"C5"}},
+        {"nine loud tracks of chords", "TTTTTTTTT", 100, {"C4", "E4", "G4", "C5", "E5"}},
+    };
+    for (const Case& c : cases) {
+        auto song = MakeSong(c.tracks, 1, 120);
+        engine.SetTempo(120, false);
+        for (int track = 0; track < song->GetNumTracks(); ++track) {
+            song->GetTrack(track)->SetVolume(c.volume);
+            for (const char* pitch : c.chord) {
+                Put(*song, track, 0, 0, pitch, 2);
+            }
+        }
+        const Wav wav = Render(*song);
+        EXPECT_NEAR(wav.PeakDb(), OfflineRenderer::kPeakDb, 0.05) << c.name;
+        EXPECT_LT(wav.Peak(), 32767) << c.name << " clips";
+    }
+}
+
+TEST_F(OfflineRendererTest, WavExportOfSilenceStaysSilent) {
+    auto song = MakeSong("T", 1, 120);
+    const Wav wav = Render(*song);
+    ASSERT_FALSE(wav.samples.empty());
+    EXPECT_EQ(wav.Peak(), 0) << "a song of rests is not raised to a hiss";
 }
 
 TEST_F(OfflineRendererTest, TheMetronomeSettingIsRenderedToo) {

@@ -79,9 +79,11 @@ inline void FillWithNotes(Song& song, int track, int value, int firstKeyOctave =
     int n = 0;
     for (int bar = 0; bar < song.GetNumBars(); ++bar) {
         for (int step = 0; step + length <= song.GetNumOfStepsPerBar(); step += length) {
-            Put(song, track, bar, step,
-                std::string(1, kLetters[n % 7]) + std::to_string(firstKeyOctave + (n / 7) % 2),
-                value);
+            // Not letter + octave: GCC 12 warns of a (false) overlapping copy
+            // in that string concatenation in optimised builds.
+            std::string pitch = std::to_string(firstKeyOctave + (n / 7) % 2);
+            pitch.insert(pitch.begin(), kLetters[n % 7]);
+            Put(song, track, bar, step, pitch, value);
             ++n;
         }
     }
