@@ -255,4 +255,33 @@ TEST_F(ScoreWindowTest, PlaybackLightsTheNotesAndFollowsThePlayingBar) {
     EXPECT_FALSE(note->IsHighlighted()) << "the light stays on after the end";
 }
 
+// The window as a person sees it at first: menus, tool bar, the desk and the
+// first page. A few hundred pixels may differ (text antialiasing across
+// font versions); a missing tool bar, a shifted page or a wrong zoom
+// changes tens of thousands.
+TEST_F(ScoreWindowTest, LooksLikeItsReferencePicture) {
+    constexpr int kChannelTolerance = 64;
+    constexpr long kAllowedPixels = 400;
+    frame->resize(1200, 800);
+    QTest::qWait(50);
+    const QImage actual = frame->grab().toImage();
+    const fs::path reference = fs::path(QUILLSONG_TEST_DATA) / "gui" / "MainWindow.png";
+    if (std::getenv("QUILLSONG_UPDATE_REFERENCES") != nullptr) {
+        ASSERT_TRUE(actual.save(QString::fromStdString(reference.string())));
+        GTEST_SKIP() << "reference rewritten: " << reference;
+    }
+    const QImage expected(QString::fromStdString(reference.string()));
+    ASSERT_FALSE(expected.isNull()) << "no reference picture " << reference;
+    const ImageDifference difference =
+        ImageDifference::Of(actual, expected, kChannelTolerance);
+    const fs::path kept = fs::temp_directory_path() / "quillsong-actual-MainWindow.png";
+    if (!difference.sameSize || difference.differing > kAllowedPixels) {
+        actual.save(QString::fromStdString(kept.string()));
+    }
+    ASSERT_TRUE(difference.sameSize) << "the new picture is kept as " << kept;
+    EXPECT_LE(difference.differing, kAllowedPixels)
+        << difference.differing << " of " << difference.total
+        << " pixels differ; the new picture is kept as " << kept;
+}
+
 }  // namespace
