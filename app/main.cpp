@@ -5,12 +5,13 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandLinePlayer.h"
+#include "app/EditorApp.h"
 #include "app/SongConverter.h"
 #include "editor/CoreServices.h"
 
 namespace {
 
-int Run(const CommandLine& line) {
+int Run(const CommandLine& line, int argc, char** argv) {
     switch (line.action) {
         case CommandLine::Action::Help:
             std::cout << CommandLine::Usage();
@@ -30,13 +31,12 @@ int Run(const CommandLine& line) {
         case CommandLine::Action::OpenEditor:
             break;
     }
-    std::cerr << "quillsong: this build has no editor window yet; use -o to convert or --play to "
-                 "listen\n";
-    return 2;
+    CoreServices::Install();
+    return EditorApp::Run(argc, argv, line.input);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    return Run(CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc)));
+    return Run(CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc)), argc, argv);
 }

@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -13,35 +12,15 @@
 #include "editor/qt/QtDeviceContext.h"
 #include "editor/qt/ScoreExporter.h"
 #include "model/PageGeometry.h"
+#include "BenchApplication.h"
 #include "support/DenseSong.h"
 
 // The drawing pass as the screen runs it: one page of the densest song at
 // the view's initial zoom, into an image; and the whole song printed to PDF.
 namespace {
 
-QGuiApplication& Application() {
-    static int argc = 1;
-    static char name[] = "quillsong_bench";
-    static char* argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Never destroyed: Qt must not be torn down among the other statics at exit.
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    // Other benchmarks point the program folder at scratch folders; the font
-    // stands beside this program.
-    const std::string font = (std::filesystem::read_symlink("/proc/self/exe").parent_path() /
-                              "fonts" / "LarkNotation.otf")
-                                 .string();
-    std::string error;
-    if (!NotationFonts::LoadFrom(font, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-    }
-    return *application;
-}
-
 void BM_DrawOnePageOfDenseSongAt125(benchmark::State& state) {
-    Application();
+    BenchApplication();
     auto song = BuildDenseSong(state.range(0) != 0);
     song->Relayout();
     const Rect page = PageGeometry::PageRect(0);
@@ -63,7 +42,7 @@ void BM_DrawOnePageOfDenseSongAt125(benchmark::State& state) {
 BENCHMARK(BM_DrawOnePageOfDenseSongAt125)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ExportDenseSongToPdf(benchmark::State& state) {
-    Application();
+    BenchApplication();
     auto song = BuildDenseSong(false);
     song->Relayout();
     const std::string path =

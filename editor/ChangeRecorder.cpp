@@ -28,6 +28,9 @@ void ChangeRecorder::Update(Subject* subject, int aspect) {
         for (const Rect& rect : ToolsManager::Instance().TakeDirtyRects()) {
             m_repaint.push_back(rect);
         }
+        if (m_onRepaint) {
+            m_onRepaint();
+        }
     } else if (aspect == kChangedAspect && m_song != nullptr && subject != nullptr) {
         const char* name = RecordName(*subject);
         m_history.Record(*m_song, name, name);

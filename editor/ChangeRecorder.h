@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "model/Geometry.h"
@@ -33,6 +34,9 @@ public:
 
     // Hands over the areas to repaint since the last call, in score units.
     std::vector<Rect> TakeRepaintAreas();
+    // Called after each repaint request has been collected (the window
+    // repaints then); none by default.
+    void SetRepaintListener(std::function<void()> listener) { m_onRepaint = std::move(listener); }
 
     void Update(Subject* subject, int aspect) override;
 
@@ -40,4 +44,5 @@ private:
     UndoManager& m_history;
     Song* m_song = nullptr;
     std::vector<Rect> m_repaint;
+    std::function<void()> m_onRepaint;
 };

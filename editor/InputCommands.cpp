@@ -100,6 +100,20 @@ std::string_view InputCommands::Prompt(Command command) {
     }
 }
 
+std::string_view InputCommands::Name(Command command) {
+    static constexpr std::string_view kNames[kCount] = {
+        {},          {},           {},           "Whole Note", "Half Note",  "Quarter Note",
+        "Eighth Note", "Sixteenth Note", "Sharp", "Flat",     "Natural",    "Whole Rest",
+        "Half Rest",   "Quarter Rest",   "Eighth Rest", "Sixteenth Rest", "Dot", "Triplet",
+        "Tie"};
+    const std::string_view prompt = Prompt(command);
+    const size_t lineBreak = prompt.find('\n');
+    if (lineBreak != std::string_view::npos) {
+        return prompt.substr(lineBreak + 1);
+    }
+    return command >= 0 && command < kCount ? kNames[command] : std::string_view{};
+}
+
 int InputCommands::ValueOf(Command command) {
     const int first = IsRestCommand(command) ? WholeRest : WholeNote;
     return 1 << (command - first);

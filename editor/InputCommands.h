@@ -41,6 +41,9 @@ public:
     // The status-bar prompt and, after "\n", the tooltip; empty for the
     // commands that have none.
     static std::string_view Prompt(Command command);
+    // The button's short name, its tooltip: the prompt's after "\n" where
+    // there is one, else the name of the value or sign it writes.
+    static std::string_view Name(Command command);
 
 private:
     // The written value (1 whole to 16 sixteenth) of a note or rest command.

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/CommandLine.h"
+#include "files/MidiExportReader.h"
 
 namespace {
 
@@ -104,3 +105,13 @@ TEST_F(ProgramTest, ConvertsASongAndReportsFailuresWithTheProgramsMessages) {
 }
 
 }  // namespace
+
+TEST(EditorStartTest, WithoutADisplayTheEditorSaysSoAndPointsAtConversions) {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                std::string(QUILLSONG_BINARY) + " 2>&1";
+    int status = 0;
+    const std::string output = MidiExportReader::Shell(command, status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("no display"), std::string::npos) << output;
+    EXPECT_NE(output.find("-o OUT"), std::string::npos) << output;
+}

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/ImageDifference.h"
 #include "files/MidiExportReader.h"
 #include "files/SongFiles.h"
 #include "model/Song.h"
@@ -32,34 +33,6 @@ const fs::path kReferences = fs::path(QUILLSONG_TEST_DATA) / "render";
 constexpr int kZoom = 200;
 constexpr int kChannelTolerance = 64;
 constexpr long kAllowedPixels = 100;
-
-struct Difference {
-    bool sameSize = false;
-    long differing = 0;
-    long total = 0;
-};
-
-Difference Compare(const QImage& actual, const QImage& expected) {
-    Difference result;
-    result.sameSize = actual.size() == expected.size();
-    if (!result.sameSize) {
-        return result;
-    }
-    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
-    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const int delta = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])),
-                                        std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                                        std::abs(qBlue(rowA[x]) - qBlue(rowB[x]))});
-            result.differing += delta > kChannelTolerance ? 1 : 0;
-        }
-    }
-    result.total = static_cast<long>(a.width()) * a.height();
-    return result;
-}
 
 class ScoreRenderingTest : public ::testing::Test {
 protected:
@@ -120,7 +93,7 @@ TEST_P(ExampleRenderingTest, LooksLikeItsReferencePicture) {
     }
     const QImage expected(QString::fromStdString(reference.string()));
     ASSERT_FALSE(expected.isNull()) << "no reference picture " << reference;
-    const Difference difference = Compare(actual, expected);
+    const ImageDifference difference = ImageDifference::Of(actual, expected, kChannelTolerance);
     const fs::path kept = fs::temp_directory_path() / ("quillsong-actual-" + name + ".png");
     if (!difference.sameSize || difference.differing > kAllowedPixels) {
         fs::copy_file(out, kept, fs::copy_options::overwrite_existing);

@@ -1,0 +1,94 @@
+#include "app/CQuillsong3Doc.h"
+
+#include "editor/SongHistory.h"
+#include "editor/ToolsManager.h"
+#include "editor/UndoManager.h"
+#include "files/SongFiles.h"
+#include "model/NewSongBuilder.h"
+#include "model/Song.h"
+#include "model/SoundSettings.h"
+#include "platform/Exception.h"
+#include "platform/Prompt.h"
+#include "playback/SoundEngine.h"
+
+CQuillsong3Doc::CQuillsong3Doc(UndoManager& history) : m_history(history) {}
+
+CQuillsong3Doc::~CQuillsong3Doc() {
+    SoundEngine& engine = SoundEngine::Instance();
+    engine.Stop();
+    engine.WaitUntilStopped();
+    // The selection and hover point into the song.
+    ToolsManager::Instance().ClearSelection(false);
+}
+
+void CQuillsong3Doc::NewFirstSong() {
+    ReplaceSong(NewSongBuilder::FirstStartSong());
+}
+
+bool CQuillsong3Doc::Open(const std::string& path, Prompt& prompt) {
+    // Reading sets the playback tempo, key and time signature as it goes; a
+    // file that fails leaves the song that stays with its own again.
+    const int tempo = SoundSettings::Instance().GetTempo();
+    try {
+        std::unique_ptr<Song> song = SongFiles::Load(path, &prompt);
+        if (!song) {
+            return false;
+        }
+        ReplaceSong(std::move(song));
+        return true;
+    } catch (const Exception& e) {
+        if (m_song) {
+            RestoreSoundSettings(tempo);
+        }
+        prompt.Show(e.Message(), "Error", Prompt::ErrorIcon);
+        return false;
+    }
+}
+
+void CQuillsong3Doc::RestoreSoundSettings(int tempo) {
+    SoundSettings& sound = SoundSettings::Instance();
+    const Song::TimeSignature time = m_song->GetTimeSignature();
+    sound.SetKeySignature(m_song->GetKeySignature());
+    sound.SetTimeSignature(time.numerator, time.denominator);
+    sound.SetTempo(tempo, true);
+    m_song->ApplyTrackSoundSettings();
+    m_song->Relayout();
+}
+
+void CQuillsong3Doc::ReplaceSong(std::unique_ptr<Song> song) {
+    ToolsManager::Instance().ClearSelection(false);
+    m_song = std::move(song);
+    m_history.Clear();
+    Replaced();
+    m_history.Record(*m_song, UndoManager::kInitTag, UndoManager::kInitTag);
+}
+
+void CQuillsong3Doc::Replaced() {
+    m_song->ApplyTrackSoundSettings();
+    m_song->Relayout();
+    Notify(0);
+}
+
+bool CQuillsong3Doc::CanUndo() const {
+    return m_history.CanUndo() && !SoundEngine::Instance().IsActive();
+}
+
+bool CQuillsong3Doc::CanRedo() const {
+    return m_history.CanRedo() && !SoundEngine::Instance().IsActive();
+}
+
+bool CQuillsong3Doc::Undo() {
+    if (!CanUndo() || !SongHistory(m_history).Undo(m_song)) {
+        return false;
+    }
+    Notify(0);
+    return true;
+}
+
+bool CQuillsong3Doc::Redo() {
+    if (!CanRedo() || !SongHistory(m_history).Redo(m_song)) {
+        return false;
+    }
+    Notify(0);
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include "model/Observer.h"
+
+class CQuillsong3Doc;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The Edit menu: Undo and Redo through the document's history, enabled when
+// there is something to go to and no music plays.
+class EditMenu : public QObject, public Observer {
+    Q_OBJECT
+
+public:
+    EditMenu(QMenuBar& bar, CQuillsong3Doc& document);
+    ~EditMenu() override;
+
+    QAction* UndoAction() const { return m_undo; }
+    QAction* RedoAction() const { return m_redo; }
+    // Enables each item as the history and playback allow.
+    void Refresh();
+
+    void Update(Subject* subject, int aspect) override;
+
+private:
+    CQuillsong3Doc& m_document;
+    QMenu* m_menu;
+    QAction* m_undo;
+    QAction* m_redo;
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <atomic>
+#include <functional>
+
+#include "editor/ChangeRecorder.h"
+#include "editor/ViewMapping.h"
+#include "model/Observer.h"
+#include "model/ScoreWindow.h"
+
+class Prompt;
+class QMenu;
+class Song;
+class Tool;
+
+// The score view: shows the song as A4 pages side by side on the desk at the
+// tool manager's zoom, repaints only what changed, hands mouse events to the
+// effective editing tool in score units, records each completed edit in the
+// undo history and follows the playing bar. Lives on the user-interface
+// thread; notifications that arrive from playback threads are posted to it
+// and coalesced, never handled there.
+class CQuillsong3View : public QAbstractScrollArea, public ScoreWindow, public Observer {
+    Q_OBJECT
+
+public:
+    // Messages go through the prompt, which must outlive the view.
+    CQuillsong3View(Prompt& prompt, QWidget* parent = nullptr);
+    ~CQuillsong3View() override;
+
+    // Shows the song (not owned; null: none), watches its edits and lays out
+    // the scroll bars. The caller records the base undo entry.
+    void SetSong(Song* song);
+    // Lets the view answer code 10 with an undo record (after SetSong).
+    ChangeRecorder& Recorder() { return m_recorder; }
+
+    void RedrawAll();
+    void UpdateScrollSizes();
+    // The zoom changed in the tool manager: lay out the scroll bars again
+    // and repaint, keeping the centre of the view where it was.
+    void ApplyZoom();
+    QPoint ToDevicePoint(Point logical) const;
+    Point ToLogicalPoint(QPointF device) const;
+    const ViewMapping& Mapping() const { return m_mapping; }
+
+    // Called with every pop-up menu's name before it opens, so tests can
+    // answer instead of a person (null: open the menu).
+    void SetPopupHook(std::function<void(const QString&, QMenu&)> hook) {
+        m_popupHook = std::move(hook);
+    }
+
+    // ScoreWindow
+    Song* GetSong() const override { return m_song; }
+    SelObject* HitTest(Point at) override;
+    void OpenPopupMenu(std::string_view name, Point at) override;
+    void OpenEditField(FloatingText& box) override;
+    void OpenDropDown(FloatingCombo& combo) override;
+    Point ScrollPosition() const override;
+    void ScrollTo(Point device) override;
+    Size ToDevice(Size logical) const override;
+
+    // Observer: the tool manager, the sound engine and the song.
+    void Update(Subject* subject, int aspect) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void UpdateMapping();
+    // Repaints the union of the areas the model and the tools marked.
+    void RepaintDirty();
+    void AfterToolEvent();
+    void UpdatePointer();
+    void FollowPlayback();
+    void PlaybackEnded();
+    void ShowPlaybackError();
+    void OnEngineNotification(int aspect);
+    // Runs the member on the user-interface thread once, however often it
+    // is asked before it runs.
+    void PostOnce(std::atomic<bool>& pending, void (CQuillsong3View::*work)());
+    bool IsPlaying() const;
+    static unsigned FlagsOf(Qt::KeyboardModifiers modifiers);
+
+    Prompt& m_prompt;
+    Song* m_song = nullptr;
+    ViewMapping m_mapping;
+    ChangeRecorder m_recorder;
+    std::function<void(const QString&, QMenu&)> m_popupHook;
+    std::atomic<bool> m_repaintPosted{false};
+    std::atomic<bool> m_followPosted{false};
+    std::atomic<bool> m_errorPosted{false};
+    std::atomic<bool> m_endPosted{false};
+};
