@@ -36,6 +36,9 @@ void SampleSpool::Write(std::span<const float> left, std::span<const float> righ
         Fail();
     }
     const std::size_t frames = std::min(left.size(), right.size());
+    if (frames == 0) {
+        return;
+    }
     std::vector<float> interleaved;
     interleaved.reserve(2 * frames);
     for (std::size_t i = 0; i < frames; ++i) {
