@@ -26,9 +26,7 @@ CMainFrame::CMainFrame(CQuillsong3Doc& document)
     setCentralWidget(m_view);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
     resize(kInitialWidth, kInitialHeight);
-    connect(m_playMenu, &PlayMenu::PlayingChanged, this, [this] {
-        m_editMenu->Refresh();
-    });
+    connect(m_playMenu, &PlayMenu::PlayingChanged, this, [this] { m_editMenu->Refresh(); });
     m_document.Attach(this, 0);
     ShowSong();
     m_view->setFocus();

@@ -45,9 +45,8 @@ int EditorApp::Run(int argc, char** argv, const std::string& file) {
     frame.show();
     if (!file.empty()) {
         // After the window shows, so the message box has a parent to sit on.
-        QTimer::singleShot(0, &frame, [&document, &frame, file] {
-            document.Open(file, frame.MessagePrompt());
-        });
+        QTimer::singleShot(
+            0, &frame, [&document, &frame, file] { document.Open(file, frame.MessagePrompt()); });
     }
     // The built-in synthesizer; its SoundFont takes a moment to load.
     QTimer::singleShot(0, &frame, [] { SoundEngine::Instance().OpenDevice(0, true); });

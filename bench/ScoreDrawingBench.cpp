@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
+#include "BenchApplication.h"
 #include "editor/ScorePainter.h"
 #include "editor/qt/NotationFonts.h"
 #include "editor/qt/QtDeviceContext.h"
 #include "editor/qt/ScoreExporter.h"
 #include "model/PageGeometry.h"
-#include "BenchApplication.h"
 #include "support/DenseSong.h"
 
 // The drawing pass as the screen runs it: one page of the densest song at

@@ -58,7 +58,8 @@ void BM_PencilClickToRepaintOnDenseSong(benchmark::State& state) {
     // its undo record and repaint.
     const auto& bar = static_cast<const MelodicBar&>(*fixture.song->GetBar(1, 1));
     const Box head = bar.FirstChord()->First()->GetBox();
-    const QPoint at = fixture.view.ToDevicePoint({head.x + head.width / 2, head.y + head.height / 2});
+    const QPoint at =
+        fixture.view.ToDevicePoint({head.x + head.width / 2, head.y + head.height / 2});
     bool sharp = true;
     for (auto _ : state) {
         InputCommands::Execute(sharp ? InputCommands::Sharp : InputCommands::Flat);

@@ -101,11 +101,25 @@ std::string_view InputCommands::Prompt(Command command) {
 }
 
 std::string_view InputCommands::Name(Command command) {
-    static constexpr std::string_view kNames[kCount] = {
-        {},          {},           {},           "Whole Note", "Half Note",  "Quarter Note",
-        "Eighth Note", "Sixteenth Note", "Sharp", "Flat",     "Natural",    "Whole Rest",
-        "Half Rest",   "Quarter Rest",   "Eighth Rest", "Sixteenth Rest", "Dot", "Triplet",
-        "Tie"};
+    static constexpr std::string_view kNames[kCount] = {{},
+                                                        {},
+                                                        {},
+                                                        "Whole Note",
+                                                        "Half Note",
+                                                        "Quarter Note",
+                                                        "Eighth Note",
+                                                        "Sixteenth Note",
+                                                        "Sharp",
+                                                        "Flat",
+                                                        "Natural",
+                                                        "Whole Rest",
+                                                        "Half Rest",
+                                                        "Quarter Rest",
+                                                        "Eighth Rest",
+                                                        "Sixteenth Rest",
+                                                        "Dot",
+                                                        "Triplet",
+                                                        "Tie"};
     const std::string_view prompt = Prompt(command);
     const size_t lineBreak = prompt.find('\n');
     if (lineBreak != std::string_view::npos) {

@@ -34,8 +34,12 @@ const std::vector<PopupMenuItem>& NotePopup() {
 
 const std::vector<PopupMenuItem>& BarPopup() {
     static const std::vector<PopupMenuItem> items = {
-        {"&Insert bars in front of ...", {}}, {"Insert bars &after ...", {}}, {"&Delete", {}},
-        {"Clea&r", {}},                       {"", {}},                       {"&Copy", {}},
+        {"&Insert bars in front of ...", {}},
+        {"Insert bars &after ...", {}},
+        {"&Delete", {}},
+        {"Clea&r", {}},
+        {"", {}},
+        {"&Copy", {}},
         {"&Paste", {}},
     };
     return items;

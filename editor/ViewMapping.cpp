@@ -34,12 +34,14 @@ Size ViewMapping::ToDevice(Size logical) const {
 
 Rect ViewMapping::ToDevice(const Rect& logical) const {
     return {Floor(logical.left * m_scale) - m_scroll.x, Floor(logical.top * m_scale) - m_scroll.y,
-            Ceil(logical.right * m_scale) - m_scroll.x, Ceil(logical.bottom * m_scale) - m_scroll.y};
+            Ceil(logical.right * m_scale) - m_scroll.x,
+            Ceil(logical.bottom * m_scale) - m_scroll.y};
 }
 
 Rect ViewMapping::ToLogical(const Rect& device) const {
     return {Floor((device.left + m_scroll.x) / m_scale), Floor((device.top + m_scroll.y) / m_scale),
-            Ceil((device.right + m_scroll.x) / m_scale), Ceil((device.bottom + m_scroll.y) / m_scale)};
+            Ceil((device.right + m_scroll.x) / m_scale),
+            Ceil((device.bottom + m_scroll.y) / m_scale)};
 }
 
 Size ViewMapping::ExtentFor(int pageCount) const {

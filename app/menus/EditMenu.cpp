@@ -9,7 +9,8 @@
 EditMenu::EditMenu(QMenuBar& bar, CQuillsong3Doc& document)
     : QObject(&bar), m_document(document), m_menu(bar.addMenu(QStringLiteral("&Edit"))) {
     m_undo = m_menu->addAction(QStringLiteral("&Undo\tCtrl+Z"));
-    m_undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    m_undo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
     m_redo = m_menu->addAction(QStringLiteral("&Redo\tCtrl-Y"));
     m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     connect(m_undo, &QAction::triggered, this, [this] { m_document.Undo(); });

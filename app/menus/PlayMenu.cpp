@@ -6,8 +6,7 @@
 #include "app/CQuillsong3Doc.h"
 #include "playback/SoundEngine.h"
 
-PlayMenu::PlayMenu(QMenuBar& bar, CQuillsong3Doc& document)
-    : QObject(&bar), m_document(document) {
+PlayMenu::PlayMenu(QMenuBar& bar, CQuillsong3Doc& document) : QObject(&bar), m_document(document) {
     QMenu* menu = bar.addMenu(QStringLiteral("&Play"));
     m_play = menu->addAction(QStringLiteral("&Play\tF5"));
     m_play->setShortcut(QKeySequence(Qt::Key_F5));

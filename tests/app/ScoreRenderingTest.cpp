@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/ImageDifference.h"
 #include "files/MidiExportReader.h"
 #include "files/SongFiles.h"
 #include "model/Song.h"
+#include "support/ImageDifference.h"
 
 // quillsong -o OUT.png / OUT.pdf IN.qs, run as the user runs it, compared
 // with reference pictures that were looked at and found right.

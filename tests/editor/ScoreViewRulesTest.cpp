@@ -30,8 +30,8 @@ TEST(ViewMapping, PointsRoundTripThroughTheScrolledMapping) {
         int zoom;
         Point scroll;
     };
-    for (const Case c : {Case{96, 125, {0, 0}}, Case{96, 50, {300, 40}}, Case{144, 200, {1234, 987}},
-                         Case{kUnitDpi, 100, {17, 3}}}) {
+    for (const Case c : {Case{96, 125, {0, 0}}, Case{96, 50, {300, 40}},
+                         Case{144, 200, {1234, 987}}, Case{kUnitDpi, 100, {17, 3}}}) {
         const ViewMapping mapping(c.dpi, c.zoom, c.scroll);
         for (const Point p : {Point{0, 0}, Point{25, 25}, Point{2140, 2995}, Point{4255, 130}}) {
             const Point back = mapping.ToLogical(mapping.ToDevice(p));

@@ -46,8 +46,9 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "gui_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt must not be torn down among the other statics at exit.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class ScoreWindowTest : public EngineReset {
@@ -188,7 +189,8 @@ TEST_F(ScoreWindowTest, DraggingANoteMovesItTwoStaffPositionsAsOneEntry) {
     const Box head = BarOf(0, 3).FirstChord()->First()->GetBox();
     Press(frame->ToolBar().Action(InputCommands::Select));
     const QPoint from = Visible({head.x + head.width / 2, head.y + head.height / 2});
-    const QPoint to = View().ToDevicePoint({head.x + head.width / 2, head.y + head.height / 2 - 20});
+    const QPoint to =
+        View().ToDevicePoint({head.x + head.width / 2, head.y + head.height / 2 - 20});
     QTest::mousePress(View().viewport(), Qt::LeftButton, Qt::NoModifier, from);
     QMouseEvent move(QEvent::MouseMove, to, View().viewport()->mapToGlobal(to), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
@@ -207,12 +209,13 @@ TEST_F(ScoreWindowTest, KeysChangeTheToolStateAndTheToolBarChecks) {
         char key;
         int checked;
     };
-    for (const Case c : {Case{'1', InputCommands::WholeNote}, Case{'3', InputCommands::QuarterNote},
-                         Case{'5', InputCommands::SixteenthNote}, Case{'s', InputCommands::SixteenthRest},
-                         Case{'2', InputCommands::HalfRest}, Case{'s', InputCommands::HalfNote},
-                         Case{'p', InputCommands::Triplet}, Case{'.', InputCommands::Dot},
-                         Case{'t', InputCommands::Eraser}, Case{'t', InputCommands::Select},
-                         Case{'t', InputCommands::Pencil}}) {
+    for (const Case c :
+         {Case{'1', InputCommands::WholeNote}, Case{'3', InputCommands::QuarterNote},
+          Case{'5', InputCommands::SixteenthNote}, Case{'s', InputCommands::SixteenthRest},
+          Case{'2', InputCommands::HalfRest}, Case{'s', InputCommands::HalfNote},
+          Case{'p', InputCommands::Triplet}, Case{'.', InputCommands::Dot},
+          Case{'t', InputCommands::Eraser}, Case{'t', InputCommands::Select},
+          Case{'t', InputCommands::Pencil}}) {
         QTest::keyClick(View().viewport(), c.key);
         EXPECT_TRUE(bar.Action(c.checked)->isChecked()) << "after " << c.key;
     }
@@ -234,9 +237,10 @@ TEST_F(ScoreWindowTest, PlaybackLightsTheNotesAndFollowsThePlayingBar) {
     engine.SetLeadIn(0);
     engine.SetTempo(208, false);
     engine.SetStartBar(44);
-    const Note* note = TheSong().GetBar(0, 44)->IsA("MelodicBar")
-                           ? static_cast<MelodicBar&>(*TheSong().GetBar(0, 44)).FirstChord()->First()
-                           : nullptr;
+    const Note* note =
+        TheSong().GetBar(0, 44)->IsA("MelodicBar")
+            ? static_cast<MelodicBar&>(*TheSong().GetBar(0, 44)).FirstChord()->First()
+            : nullptr;
     ASSERT_NE(note, nullptr);
     frame->Play().PlayAction()->trigger();
     bool lit = false;
@@ -272,8 +276,7 @@ TEST_F(ScoreWindowTest, LooksLikeItsReferencePicture) {
     }
     const QImage expected(QString::fromStdString(reference.string()));
     ASSERT_FALSE(expected.isNull()) << "no reference picture " << reference;
-    const ImageDifference difference =
-        ImageDifference::Of(actual, expected, kChannelTolerance);
+    const ImageDifference difference = ImageDifference::Of(actual, expected, kChannelTolerance);
     const fs::path kept = fs::temp_directory_path() / "quillsong-actual-MainWindow.png";
     if (!difference.sameSize || difference.differing > kAllowedPixels) {
         actual.save(QString::fromStdString(kept.string()));
