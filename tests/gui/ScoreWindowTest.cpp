@@ -7,6 +7,7 @@
 #include <QTest>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "app/CMainFrame.h"
@@ -20,6 +21,7 @@
 #include "editor/qt/NotationFonts.h"
 #include "editor/qt/ScoreToolBar.h"
 #include "model/Song.h"
+#include "platform/FixedPrompt.h"
 #include "playback/MessageRecorder.h"
 #include "playback/SoundEngine.h"
 #include "support/ImageDifference.h"
@@ -112,6 +114,23 @@ TEST_F(ScoreWindowTest, StartsWithTheFirstSongAndItsBaseEntry) {
     EXPECT_EQ(LastRecord(), UndoManager::kInitTag);
     EXPECT_EQ(ToolsManager::Instance().Zoom(), 125);
     EXPECT_GT(View().verticalScrollBar()->maximum(), 0) << "a page is taller than the window";
+}
+
+TEST_F(ScoreWindowTest, AFileThatFailsToOpenIsReportedAndTheSongStays) {
+    const fs::path missing = fs::temp_directory_path() / "quillsong-no-such-song.qs";
+    const fs::path broken = fs::temp_directory_path() / "quillsong-broken-song.qs";
+    std::ofstream(broken.string()) << "<LarkSong";
+    for (const auto& [path, message] :
+         {std::pair{missing, "File do not exists"}, std::pair{broken, "Read file error"}}) {
+        FixedPrompt prompt(Prompt::Ok);
+        EXPECT_FALSE(document.Open(path.string(), prompt));
+        ASSERT_EQ(prompt.AskedSoFar().size(), 1u);
+        EXPECT_EQ(prompt.AskedSoFar().front().text, message);
+        EXPECT_EQ(prompt.AskedSoFar().front().caption, "Error");
+        EXPECT_EQ(TheSong().GetTitleText()->GetText(), "My Great Music");
+        EXPECT_EQ(View().GetSong(), &TheSong());
+    }
+    fs::remove(broken);
 }
 
 TEST_F(ScoreWindowTest, APencilClickOnBarTwoAtG4WritesAQuarterG4) {
