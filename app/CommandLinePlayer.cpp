@@ -132,17 +132,6 @@ void OpenConfiguredDevice(SoundEngine& engine, std::ostream& errors) {
     engine.OpenDevice(Settings::Instance().GetOutDevId(), true);
 }
 
-std::string PlayErrorText(int code) {
-    switch (code) {
-        case SoundEngine::NoAccompanimentStyle:
-            return StringTable::Get(ids::kNoAccompanimentStyle);
-        case SoundEngine::PatternUnreadable:
-            return StringTable::Get(ids::kFailedReadingAccompaniment);
-        default:
-            return StringTable::Get(ids::kPlayError);
-    }
-}
-
 }  // namespace
 
 int CommandLinePlayer::Run(const CommandLine& line, std::ostream& out, std::ostream& errors) {
@@ -185,7 +174,7 @@ int CommandLinePlayer::Run(const CommandLine& line, std::ostream& out, std::ostr
     }
     const int error = engine.ErrorCode();
     if (error != SoundEngine::NoError) {
-        errors << PlayErrorText(error) << "\n";
+        errors << SoundEngine::ErrorText(error) << "\n";
     }
     if (engine.IsDeviceOpen()) {
         std::this_thread::sleep_for(kFadeOut);

@@ -1,5 +1,8 @@
 #include "playback/SoundEngine.h"
 
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
 #include <algorithm>
 #include <chrono>
 #include <mutex>
@@ -367,4 +370,15 @@ void SoundEngine::TestDevice(int id) {
 
 void SoundEngine::SetDeviceDirectory(std::shared_ptr<const midi::DeviceDirectory> directory) {
     m_device.SetDirectory(std::move(directory));
+}
+
+std::string SoundEngine::ErrorText(int code) {
+    switch (code) {
+        case NoAccompanimentStyle:
+            return StringTable::Get(ids::kNoAccompanimentStyle);
+        case PatternUnreadable:
+            return StringTable::Get(ids::kFailedReadingAccompaniment);
+        default:
+            return StringTable::Get(ids::kPlayError);
+    }
 }

@@ -155,6 +155,8 @@ public:
     // end's, not a step's.
     bool IsEnding() const { return m_ending.load(std::memory_order_acquire); }
     // Why the last Play could not start (PlayError).
+    // The message for a PlayError, as the user reads it.
+    static std::string ErrorText(int code);
     int ErrorCode() const { return m_errorCode.load(std::memory_order_relaxed); }
 
     bool ToggleMetronome();

@@ -32,17 +32,6 @@ constexpr int kLineStep = 20;
 // edges reach into the next pixel.
 constexpr int kRepaintMargin = 2;
 
-std::string PlaybackErrorText(int code) {
-    switch (code) {
-        case SoundEngine::NoAccompanimentStyle:
-            return StringTable::Get(ids::kNoAccompanimentStyle);
-        case SoundEngine::PatternUnreadable:
-            return StringTable::Get(ids::kFailedReadingAccompaniment);
-        default:
-            return StringTable::Get(ids::kPlayError);
-    }
-}
-
 QRect ToQRect(const Rect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
@@ -271,7 +260,7 @@ void CQuillsong3View::PlaybackEnded() {
 }
 
 void CQuillsong3View::ShowPlaybackError() {
-    m_prompt.Show(PlaybackErrorText(SoundEngine::Instance().ErrorCode()), "Error",
+    m_prompt.Show(SoundEngine::ErrorText(SoundEngine::Instance().ErrorCode()), "Error",
                   Prompt::ErrorIcon);
 }
 

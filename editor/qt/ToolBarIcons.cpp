@@ -6,9 +6,9 @@
 #include "editor/ToolsManager.h"
 
 // The tool buttons come first, at the tools' own indices.
-static_assert(static_cast<int>(ToolBarIcons::Pencil) == static_cast<int>(ToolsManager::Pencil));
-static_assert(static_cast<int>(ToolBarIcons::Eraser) == static_cast<int>(ToolsManager::Eraser));
-static_assert(static_cast<int>(ToolBarIcons::Select) == static_cast<int>(ToolsManager::Select));
+static_assert(static_cast<int>(InputCommands::Pencil) == static_cast<int>(ToolsManager::Pencil));
+static_assert(static_cast<int>(InputCommands::Eraser) == static_cast<int>(ToolsManager::Eraser));
+static_assert(static_cast<int>(InputCommands::Select) == static_cast<int>(ToolsManager::Select));
 
 void ToolBarIcons::RegisterImages() {
     // The images are compiled into a static library; nothing else refers to

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "editor/InputCommands.h"
+
 // The score window's tool bar images, compiled into the program from
 // assets/icons: one icon per button, holding a 24-pixel image and its
 // 48-pixel copy so that high-density screens show the sharp one. Needs a
@@ -12,28 +14,9 @@ class ToolBarIcons {
 public:
     // The buttons, in tool bar order. The first three are also the tool
     // indices of ToolsManager::ToolIndex().
-    enum Button {
-        Pencil,
-        Eraser,
-        Select,
-        WholeNote,
-        HalfNote,
-        QuarterNote,
-        EighthNote,
-        SixteenthNote,
-        Sharp,
-        Flat,
-        Natural,
-        WholeRest,
-        HalfRest,
-        QuarterRest,
-        EighthRest,
-        SixteenthRest,
-        Dot,
-        Triplet,
-        Tie,
-    };
-    static constexpr int kCount = Tie + 1;
+    // The buttons, in tool bar order: the tool bar's commands.
+    using Button = InputCommands::Command;
+    static constexpr int kCount = InputCommands::kCount;
     // Logical size in pixels; the sharp copy has twice as many.
     static constexpr int kSize = 24;
     // Each button's image file under assets/icons and ":/icons", without

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "files/MidiExportReader.h"
+#include "support/ImageDifference.h"
 
 // quillsong_make_icons draws every image in assets/icons; the committed files
 // must be what it draws now, so an image never drifts from its drawing.
@@ -43,21 +44,7 @@ std::string Bytes(const fs::path& file) {
 }
 
 long DifferingPixels(const QImage& actual, const QImage& expected) {
-    const QImage a = actual.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage b = expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    long differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const int delta = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])),
-                                        std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                                        std::abs(qBlue(rowA[x]) - qBlue(rowB[x])),
-                                        std::abs(qAlpha(rowA[x]) - qAlpha(rowB[x]))});
-            differing += delta > kChannelTolerance ? 1 : 0;
-        }
-    }
-    return differing;
+    return ImageDifference::Of(actual, expected, kChannelTolerance).differing;
 }
 
 class ShippedIconsTest : public ::testing::Test {
