@@ -26,9 +26,7 @@ Rect PlaybackFollow::PlayingArea(const Song& song, int barIndex) {
             continue;
         }
         const Rect r = bar->GetBox().ToRect();
-        area = any ? Rect{std::min(area.left, r.left), std::min(area.top, r.top),
-                          std::max(area.right, r.right), std::max(area.bottom, r.bottom)}
-                   : r;
+        area = any ? area.United(r) : r;
         any = true;
     }
     return area;

@@ -34,6 +34,12 @@ struct Rect {
     bool Intersects(const Rect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
+    // The smallest rectangle covering both.
+    Rect United(const Rect& other) const {
+        return {left < other.left ? left : other.left, top < other.top ? top : other.top,
+                right > other.right ? right : other.right,
+                bottom > other.bottom ? bottom : other.bottom};
+    }
     bool operator==(const Rect&) const = default;
 };
 

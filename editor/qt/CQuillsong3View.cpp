@@ -227,8 +227,7 @@ void CQuillsong3View::RepaintDirty() {
     }
     Rect all = areas.front();
     for (const Rect& r : areas) {
-        all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
-               std::max(all.bottom, r.bottom)};
+        all = all.United(r);
     }
     const QRect device =
         ToQRect(m_mapping.ToDevice(all))
@@ -382,8 +381,8 @@ void CQuillsong3View::keyPressEvent(QKeyEvent* event) {
             break;
     }
     const QString text = event->text();
+    // The keys tell the tool manager's observers (the tool bar, this view).
     if (text.size() == 1 && ScoreKeys::Press(text.at(0).toLatin1())) {
-        tools.Notify(0);
         UpdatePointer();
         return;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/ScoreHitTest.h"
 #include "model/FloatingCombo.h"
 #include "model/FloatingText.h"
 #include "model/ScoreWindow.h"
@@ -32,18 +33,7 @@ public:
     Song* GetSong() const override { return song; }
 
     SelObject* HitTest(Point at) override {
-        if (song == nullptr) {
-            return nullptr;
-        }
-        if (SelObject* hit = song->HitTest(at.x, at.y)) {
-            return hit;
-        }
-        for (int slot = 0; slot < song->GetNumTracks(); ++slot) {
-            if (SelObject* hit = song->GetTrack(slot)->HitTest(at.x, at.y)) {
-                return hit;
-            }
-        }
-        return nullptr;
+        return song != nullptr ? ScoreHitTest::Find(*song, at) : nullptr;
     }
 
     void OpenPopupMenu(std::string_view name, Point at) override {
