@@ -36,4 +36,16 @@ public:
     virtual void ScrollTo(Point device) = 0;
     // A distance in score units as device units at the current zoom.
     virtual Size ToDevice(Size logical) const = 0;
+
+    // Lays out the scroll bars again after the song grew or shrank.
+    virtual void UpdateScrollSizes() = 0;
+    // Repaints the whole score.
+    virtual void RedrawAll() = 0;
+    // Whether an edit field is open over the one selected text box; the
+    // clipboard commands then work on its text instead of on bars.
+    virtual bool EditFieldOpen() const = 0;
+    // Copies the edit field's selected text to the system clipboard.
+    virtual void CopyFromEditField() = 0;
+    // Pastes the system clipboard's text into the edit field.
+    virtual void PasteIntoEditField() = 0;
 };

@@ -149,6 +149,14 @@ void CQuillsong3View::OpenDropDown(FloatingCombo& /*combo*/) {
     // As for text boxes: the drop-down list comes with the selectors' editing.
 }
 
+bool CQuillsong3View::EditFieldOpen() const {
+    return false;
+}
+
+void CQuillsong3View::CopyFromEditField() {}
+
+void CQuillsong3View::PasteIntoEditField() {}
+
 Point CQuillsong3View::ScrollPosition() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }

@@ -34,8 +34,6 @@ public:
     // Lets the view answer code 10 with an undo record (after SetSong).
     ChangeRecorder& Recorder() { return m_recorder; }
 
-    void RedrawAll();
-    void UpdateScrollSizes();
     // The zoom changed in the tool manager: lay out the scroll bars again
     // and repaint, keeping the centre of the view where it was.
     void ApplyZoom();
@@ -58,6 +56,11 @@ public:
     Point ScrollPosition() const override;
     void ScrollTo(Point device) override;
     Size ToDevice(Size logical) const override;
+    void UpdateScrollSizes() override;
+    void RedrawAll() override;
+    bool EditFieldOpen() const override;
+    void CopyFromEditField() override;
+    void PasteIntoEditField() override;
 
     // Observer: the tool manager, the sound engine and the song.
     void Update(Subject* subject, int aspect) override;

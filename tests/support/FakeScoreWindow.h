@@ -51,6 +51,12 @@ public:
         return {logical.width * pixelsPerHundred / 100, logical.height * pixelsPerHundred / 100};
     }
 
+    void UpdateScrollSizes() override { ++scrollSizeUpdates; }
+    void RedrawAll() override { ++fullRedraws; }
+    bool EditFieldOpen() const override { return editFieldOpen; }
+    void CopyFromEditField() override { ++fieldCopies; }
+    void PasteIntoEditField() override { ++fieldPastes; }
+
     // The score point under a pointer at the device point of the visible
     // area, as the view converts a mouse position.
     Point ScorePointAt(Point inView) const {
@@ -66,4 +72,9 @@ public:
     Point scroll;
     Point scrollLimit{100000, 100000};
     int pixelsPerHundred = 50;
+    int scrollSizeUpdates = 0;
+    int fullRedraws = 0;
+    bool editFieldOpen = false;
+    int fieldCopies = 0;
+    int fieldPastes = 0;
 };
