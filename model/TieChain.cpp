@@ -222,7 +222,7 @@ void TieChain::CutInTrack(Track& track, Note* note, bool before, bool after) {
     }
 }
 
-bool TieChain::Erase(Track& track, Note* note) {
+bool TieChain::Erase(Track& track, Note* note, bool completedEdit) {
     NoteBar* bar = note != nullptr ? HoldingBar(track, *note) : nullptr;
     if (bar == nullptr || !(note->IsTieStart() || note->IsTieMiddle())) {
         return false;
@@ -234,7 +234,11 @@ bool TieChain::Erase(Track& track, Note* note) {
     if (next != nullptr) {
         BarOf(*next)->Repaint();
     }
-    bar->NotifyChanged();
+    if (completedEdit) {
+        bar->NotifyChanged();
+    } else {
+        bar->Repaint();
+    }
     return true;
 }
 

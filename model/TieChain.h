@@ -47,9 +47,10 @@ public:
     static bool Add(Track& track, Note* note);
     // Cut, for a note of the track; other notes are left alone.
     static void CutInTrack(Track& track, Note* note, bool before, bool after);
-    // Removes the tie that leaves the note, a completed edit of its bar;
-    // false unless the note starts or continues a tie onwards.
-    static bool Erase(Track& track, Note* note);
+    // Removes the tie that leaves the note; false unless the note starts or
+    // continues a tie onwards. As a completed edit of its bar it notifies the
+    // change; a command that records the edit under its own name does not.
+    static bool Erase(Track& track, Note* note, bool completedEdit = true);
     // Writes the accidental on the note (on the first note of its tie, the
     // rest of the tie carrying it) and respells across the bar lines. False
     // on a percussion track, for a rest or an invalid code.

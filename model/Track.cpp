@@ -318,6 +318,10 @@ bool Track::EraseTie(Note* note) {
     return TieChain::Erase(*this, note);
 }
 
+bool Track::RemoveTie(Note* note) {
+    return TieChain::Erase(*this, note, false);
+}
+
 int Track::TieAccidental(const Note& note) const {
     return TieChain::TieAccidental(note);
 }

@@ -135,6 +135,8 @@ public:
     // completed edit of its bar; false unless the note starts or continues a
     // tie onwards.
     bool EraseTie(Note* note);
+    // The same as a step of a command that records itself: nothing notified.
+    bool RemoveTie(Note* note);
     // The accidental in force on a tied note: the one on the tie's first note.
     int TieAccidental(const Note& note) const;
     // Writes the accidental on the note (on the first note of its tie, the
