@@ -92,3 +92,20 @@ bool CQuillsong3Doc::Redo() {
     Notify(0);
     return true;
 }
+
+bool CQuillsong3Doc::RevertToRecorded() {
+    if (!SongHistory(m_history).Revert(m_song)) {
+        return false;
+    }
+    Notify(0);
+    return true;
+}
+
+bool CQuillsong3Doc::EditOwnedSong(const std::function<bool(std::unique_ptr<Song>&)>& edit) {
+    const Song* before = m_song.get();
+    const bool result = edit(m_song);
+    if (m_song.get() != before) {
+        Notify(0);
+    }
+    return result;
+}

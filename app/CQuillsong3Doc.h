@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "editor/commands/SongDocument.h"
 #include "model/Subject.h"
 
 class Prompt;
@@ -14,14 +16,19 @@ class UndoManager;
 // the song was replaced (take GetSong again). A song that is replaced has
 // its instruments and volumes sent to the sound engine and is laid out.
 // User-interface thread only; nothing here runs while music plays.
-class CQuillsong3Doc : public Subject {
+class CQuillsong3Doc : public Subject, public SongDocument {
 public:
     explicit CQuillsong3Doc(UndoManager& history);
     ~CQuillsong3Doc() override;
 
     const char* GetClassName() const override { return "CQuillsong3Doc"; }
 
-    Song* GetSong() const { return m_song.get(); }
+    Song* GetSong() const override { return m_song.get(); }
+    bool RevertToRecorded() override;
+    // Lets the edit work on the owned song, which it may replace (a failed
+    // transposition restores the last recorded state); observers hear of a
+    // replacement. Answers what the edit answers.
+    bool EditOwnedSong(const std::function<bool(std::unique_ptr<Song>&)>& edit);
 
     // The song a first start shows ("My Great Music"), with a fresh history.
     void NewFirstSong();

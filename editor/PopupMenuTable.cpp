@@ -2,55 +2,57 @@
 
 namespace {
 
-const std::vector<PopupMenuItem>& NotePopup() {
-    static const std::vector<PopupMenuItem> items = {
-        {"&Erase this note", {}},
-        {"&Tie to next note", {}},
-        {"E&rase tie from this note", {}},
-        {"", {}},
-        {"&Normal", {}},
-        {"&Sharp", {}},
-        {"&Flat", {}},
-        {"N&atural", {}},
-        {"Double Sharp (&x)", {}},
-        {"Double Flat (&bb)", {}},
-        {"", {}},
+const std::vector<MenuItem>& NotePopup() {
+    static const std::vector<MenuItem> items = {
+        {"&Erase this note", CommandId::EraseNote, {}},
+        {"&Tie to next note", CommandId::AddTie, {}},
+        {"E&rase tie from this note", CommandId::EraseTie, {}},
+        {"", CommandId::None, {}},
+        {"&Normal", CommandId::AccidentalNormal, {}},
+        {"&Sharp", CommandId::AccidentalSharp, {}},
+        {"&Flat", CommandId::AccidentalFlat, {}},
+        {"N&atural", CommandId::AccidentalNatural, {}},
+        {"Double Sharp (&x)", CommandId::AccidentalDoubleSharp, {}},
+        {"Double Flat (&bb)", CommandId::AccidentalDoubleFlat, {}},
+        {"", CommandId::None, {}},
         {"&Dynamics",
-         {{"fff\t(&1)", {}},
-          {"ff\t(&2)", {}},
-          {"f\t(&3)", {}},
-          {"mf\t(&4)", {}},
-          {"mp\t(&5)", {}},
-          {"p\t(&6)", {}},
-          {"pp\t(&7)", {}},
-          {"ppp\t(&8)", {}},
-          {"sf\t(&s)", {}},
-          {"accent\t(&a)", {}},
-          {"", {}},
-          {"&Clear Dynamic Markings", {}}}},
+         CommandId::None,
+         {{"fff\t(&1)", CommandId::DynamicFFF, {}},
+          {"ff\t(&2)", CommandId::DynamicFF, {}},
+          {"f\t(&3)", CommandId::DynamicF, {}},
+          {"mf\t(&4)", CommandId::DynamicMF, {}},
+          {"mp\t(&5)", CommandId::DynamicMP, {}},
+          {"p\t(&6)", CommandId::DynamicP, {}},
+          {"pp\t(&7)", CommandId::DynamicPP, {}},
+          {"ppp\t(&8)", CommandId::DynamicPPP, {}},
+          {"sf\t(&s)", CommandId::DynamicSF, {}},
+          {"accent\t(&a)", CommandId::DynamicAccent, {}},
+          {"", CommandId::None, {}},
+          {"&Clear Dynamic Markings", CommandId::DynamicClear, {}}}},
     };
     return items;
 }
 
-const std::vector<PopupMenuItem>& BarPopup() {
-    static const std::vector<PopupMenuItem> items = {
-        {"&Insert bars in front of ...", {}},
-        {"Insert bars &after ...", {}},
-        {"&Delete", {}},
-        {"Clea&r", {}},
-        {"", {}},
-        {"&Copy", {}},
-        {"&Paste", {}},
+const std::vector<MenuItem>& BarPopup() {
+    static const std::vector<MenuItem> items = {
+        {"&Insert bars in front of ...", CommandId::InsertBarsBefore, {}},
+        {"Insert bars &after ...", CommandId::InsertBarsAfter, {}},
+        {"&Delete", CommandId::DeleteBlock, {}},
+        {"Clea&r", CommandId::ClearBlock, {}},
+        {"", CommandId::None, {}},
+        {"&Copy", CommandId::Copy, {}},
+        {"&Paste", CommandId::Paste, {}},
     };
     return items;
 }
 
 }  // namespace
 
-const std::vector<PopupMenuItem>& PopupMenuTable::Items(std::string_view menuName) {
-    static const std::vector<PopupMenuItem> userText = {{"&Delete", {}}};
-    static const std::vector<PopupMenuItem> null = {{"Insert Text", {}}};
-    static const std::vector<PopupMenuItem> none;
+const std::vector<MenuItem>& PopupMenuTable::Items(std::string_view menuName) {
+    static const std::vector<MenuItem> userText = {
+        {"&Delete", CommandId::DeleteUserText, {}}};
+    static const std::vector<MenuItem> null = {{"Insert Text", CommandId::InsertText, {}}};
+    static const std::vector<MenuItem> none;
     if (menuName == "NotePopup") {
         return NotePopup();
     }

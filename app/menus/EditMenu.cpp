@@ -1,18 +1,20 @@
 #include "app/menus/EditMenu.h"
 
 #include <QMenu>
-#include <QMenuBar>
 
 #include "app/CQuillsong3Doc.h"
 #include "editor/UndoManager.h"
 
-EditMenu::EditMenu(QMenuBar& bar, CQuillsong3Doc& document)
-    : QObject(&bar), m_document(document), m_menu(bar.addMenu(QStringLiteral("&Edit"))) {
-    m_undo = m_menu->addAction(QStringLiteral("&Undo\tCtrl+Z"));
+EditMenu::EditMenu(QMenu& menu, CQuillsong3Doc& document)
+    : QObject(&menu), m_document(document), m_menu(&menu) {
+    QAction* first = menu.actions().isEmpty() ? nullptr : menu.actions().front();
+    m_undo = new QAction(tr("&Undo\tCtrl+Z"), &menu);
     m_undo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    m_redo = m_menu->addAction(QStringLiteral("&Redo\tCtrl-Y"));
+    m_redo = new QAction(tr("&Redo\tCtrl-Y"), &menu);
     m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    menu.insertActions(first, {m_undo, m_redo});
+    menu.insertSeparator(first);
     connect(m_undo, &QAction::triggered, this, [this] { m_document.Undo(); });
     connect(m_redo, &QAction::triggered, this, [this] { m_document.Redo(); });
     // Shortcuts work even while the menu is closed, so its state must be

@@ -7,15 +7,15 @@
 class CQuillsong3Doc;
 class QAction;
 class QMenu;
-class QMenuBar;
 
-// The Edit menu: Undo and Redo through the document's history, enabled when
-// there is something to go to and no music plays.
+// The Edit menu's Undo and Redo, at the head of the menu, through the
+// document's history: enabled when there is something to go to and no music
+// plays.
 class EditMenu : public QObject, public Observer {
     Q_OBJECT
 
 public:
-    EditMenu(QMenuBar& bar, CQuillsong3Doc& document);
+    EditMenu(QMenu& menu, CQuillsong3Doc& document);
     ~EditMenu() override;
 
     QAction* UndoAction() const { return m_undo; }

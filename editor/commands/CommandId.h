@@ -4,6 +4,8 @@
 // name a command by its number, so a number stays the same for the life of
 // the program (translations and recorded macros refer to them).
 enum class CommandId : int {
+    // Separators and sub-menu headings run nothing.
+    None = 0,
     InsertTrebleTrack = 2000,
     InsertAccompanimentTrack = 2001,
     InsertBassTrack = 2002,
@@ -65,4 +67,8 @@ enum class CommandId : int {
     OnlineSupport = 32947,
     ReportBugs = 32932,
     MidiSetup = 214,
+    // The window's own: the Delete key, and turning pages in the view.
+    DeleteKey = 1,
+    PreviousPage = 2,
+    NextPage = 3,
 };

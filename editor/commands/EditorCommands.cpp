@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "editor/BarBlockCommands.h"
+#include "editor/ScorePainter.h"
 #include "editor/ToolsManager.h"
 #include "editor/commands/ClipboardCommands.h"
 #include "editor/commands/CommandContext.h"
@@ -101,7 +102,8 @@ bool NeedsNoSong(CommandId command) {
            command == CommandId::ZoomOut || command == CommandId::ZoomCustom ||
            command == CommandId::HelpContents || command == CommandId::OnlineSupport ||
            command == CommandId::ReportBugs || command == CommandId::PublishToWeb ||
-           command == CommandId::MidiSetup;
+           command == CommandId::MidiSetup || command == CommandId::PreviousPage ||
+           command == CommandId::NextPage;
 }
 
 }  // namespace
@@ -161,6 +163,12 @@ bool EditorCommands::Execute(CommandContext& context, CommandId command) {
             return ClipboardCommands::Paste(context);
         case CommandId::DeleteUserText:
             return TextCommands::Delete(context);
+        case CommandId::DeleteKey:
+            return ClipboardCommands::DeleteKey(context);
+        case CommandId::PreviousPage:
+        case CommandId::NextPage:
+            return ViewCommands::TurnPage(window, ScorePainter::PageCount(),
+                                          command == CommandId::NextPage ? 1 : -1);
         case CommandId::InsertText:
             return TextCommands::Insert(context, PencilTool::Instance().MenuPoint());
         default:

@@ -1,6 +1,9 @@
 #include "editor/commands/ViewCommands.h"
 
 #include "editor/ToolsManager.h"
+#include <algorithm>
+
+#include "model/PageGeometry.h"
 #include "model/ScoreWindow.h"
 #include "model/Song.h"
 
@@ -71,4 +74,19 @@ void ViewCommands::SetBarsPerLine(ScoreWindow& window, int bars) {
     song->SetBarsPerLine(bars);
     window.UpdateScrollSizes();
     window.RedrawAll();
+}
+
+bool ViewCommands::TurnPage(ScoreWindow& window, int pageCount, int delta) {
+    const int pitch = window.ToDevice(Size{PageGeometry::kPagePitch, 0}).width;
+    if (pitch <= 0 || pageCount < 1) {
+        return false;
+    }
+    const Point scroll = window.ScrollPosition();
+    const int inView = (scroll.x + pitch / 2) / pitch;
+    const int target = std::clamp(inView + delta, 0, pageCount - 1);
+    if (target == inView) {
+        return false;
+    }
+    window.ScrollTo({target * pitch, scroll.y});
+    return true;
 }

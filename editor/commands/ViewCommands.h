@@ -24,4 +24,10 @@ public:
     // Clears the selection (silently) and lays the song out again with the
     // number of bars on each line.
     static void SetBarsPerLine(ScoreWindow& window, int bars);
+    // Scrolls so the page before (delta -1) or after (+1) the one whose
+    // start is nearest the visible area's left edge begins at that edge,
+    // within the song's pages; false when there is no such page. The page
+    // counter of the tool manager stays: the screen shows every page, and
+    // the counter hides the title and the sliders when it is not 0.
+    static bool TurnPage(ScoreWindow& window, int pageCount, int delta);
 };

@@ -131,7 +131,7 @@ SelObject* CQuillsong3View::HitTest(Point at) {
 
 void CQuillsong3View::OpenPopupMenu(std::string_view name, Point at) {
     QMenu menu(this);
-    PopupMenus::Fill(menu, name);
+    PopupMenus::Fill(menu, name, m_commandHandler);
     const QString title = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     if (m_popupHook) {
         m_popupHook(title, menu);
@@ -378,6 +378,11 @@ void CQuillsong3View::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_End:
             ScrollTo({h->maximum(), v->maximum()});
+            return;
+        case Qt::Key_Delete:
+            if (m_commandHandler) {
+                m_commandHandler(CommandId::DeleteKey);
+            }
             return;
         case Qt::Key_Space:
             if (!event->isAutoRepeat()) {

@@ -6,6 +6,7 @@
 
 #include "editor/ChangeRecorder.h"
 #include "editor/ViewMapping.h"
+#include "editor/commands/CommandId.h"
 #include "model/Observer.h"
 #include "model/ScoreWindow.h"
 
@@ -40,6 +41,11 @@ public:
     QPoint ToDevicePoint(Point logical) const;
     Point ToLogicalPoint(QPointF device) const;
     const ViewMapping& Mapping() const { return m_mapping; }
+
+    // Runs the commands of the pop-up menus and the Delete key (null: none).
+    void SetCommandHandler(std::function<void(CommandId)> handler) {
+        m_commandHandler = std::move(handler);
+    }
 
     // Called with every pop-up menu's name before it opens, so tests can
     // answer instead of a person (null: open the menu).
@@ -98,6 +104,7 @@ private:
     ViewMapping m_mapping;
     ChangeRecorder m_recorder;
     std::function<void(const QString&, QMenu&)> m_popupHook;
+    std::function<void(CommandId)> m_commandHandler;
     std::atomic<bool> m_repaintPosted{false};
     std::atomic<bool> m_followPosted{false};
     std::atomic<bool> m_errorPosted{false};

@@ -10,20 +10,24 @@ QString Caption(std::string_view caption) {
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-void AddItems(QMenu& menu, const std::vector<PopupMenuItem>& items) {
-    for (const PopupMenuItem& item : items) {
+void AddItems(QMenu& menu, const std::vector<MenuItem>& items,
+              const PopupMenus::Handler& handler) {
+    for (const MenuItem& item : items) {
         if (item.caption.empty()) {
             menu.addSeparator();
         } else if (!item.submenu.empty()) {
-            AddItems(*menu.addMenu(Caption(item.caption)), item.submenu);
+            AddItems(*menu.addMenu(Caption(item.caption)), item.submenu, handler);
         } else {
-            menu.addAction(Caption(item.caption))->setEnabled(false);
+            QAction* action = menu.addAction(Caption(item.caption));
+            action->setEnabled(static_cast<bool>(handler));
+            QObject::connect(action, &QAction::triggered, &menu,
+                             [handler, command = item.command] { handler(command); });
         }
     }
 }
 
 }  // namespace
 
-void PopupMenus::Fill(QMenu& menu, std::string_view menuName) {
-    AddItems(menu, PopupMenuTable::Items(menuName));
+void PopupMenus::Fill(QMenu& menu, std::string_view menuName, const Handler& handler) {
+    AddItems(menu, PopupMenuTable::Items(menuName), handler);
 }

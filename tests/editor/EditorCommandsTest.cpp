@@ -7,6 +7,7 @@
 #include "editor/commands/ViewCommands.h"
 #include "editor/tools/PencilTool.h"
 #include "model/Note.h"
+#include "model/PageGeometry.h"
 #include "model/Track.h"
 #include "model/UserText.h"
 #include "support/CommandTestKit.h"
@@ -306,6 +307,19 @@ TEST_F(EditorCommandsTest, EnablingFollowsPlaybackAndTheTracks) {
                   c.accompanimentOnly)
             << static_cast<int>(c.command);
     }
+}
+
+TEST_F(EditorCommandsTest, PagesTurnWithinTheSong) {
+    // 50 device pixels a hundred units: a page every 1057 pixels.
+    const int pitch = PageGeometry::kPagePitch / 2;
+    EXPECT_FALSE(ViewCommands::TurnPage(*window, 3, -1));
+    ASSERT_TRUE(ViewCommands::TurnPage(*window, 3, +1));
+    EXPECT_EQ(window->scroll.x, pitch);
+    window->scroll = {pitch * 2 - 100, 40};
+    ASSERT_TRUE(ViewCommands::TurnPage(*window, 3, -1));
+    EXPECT_EQ(window->scroll, (Point{pitch, 40}));
+    window->scroll = {pitch * 2, 0};
+    EXPECT_FALSE(ViewCommands::TurnPage(*window, 3, +1));
 }
 
 TEST(EditorCommandCodes, DynamicsAndAccidentalsMapToTheModelsCodes) {

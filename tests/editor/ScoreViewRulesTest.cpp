@@ -2,6 +2,7 @@
 
 #include "editor/PlaybackFollow.h"
 #include "editor/PopupMenuTable.h"
+#include "editor/commands/EditorCommands.h"
 #include "editor/ScoreHitTest.h"
 #include "editor/ViewMapping.h"
 #include "model/PageGeometry.h"
@@ -96,6 +97,34 @@ TEST(PopupMenuTable, MenusCarryTheirCaptions) {
     EXPECT_EQ(PopupMenuTable::Items("UserTextPopup").front().caption, "&Delete");
     EXPECT_EQ(PopupMenuTable::Items("NullPopup").front().caption, "Insert Text");
     EXPECT_TRUE(PopupMenuTable::Items("Nonsense").empty());
+}
+
+// A caption that runs another command than it names is a fault the menus
+// would never show: each dynamics item must set the mark it names.
+TEST(PopupMenuTable, EveryItemRunsTheCommandItNames) {
+    const std::vector<std::pair<std::string_view, int>> marks = {
+        {"fff", 7}, {"ff", 6}, {"f", 5}, {"mf", 4}, {"mp", 3}, {"p", 2},
+        {"pp", 1},  {"ppp", 0}, {"sf", 8}, {"accent", 9}, {"&Clear Dynamic Markings", 12}};
+    const auto& dynamics = PopupMenuTable::Items("NotePopup").back().submenu;
+    size_t checked = 0;
+    for (const MenuItem& item : dynamics) {
+        if (item.caption.empty()) {
+            EXPECT_EQ(item.command, CommandId::None);
+            continue;
+        }
+        const std::string_view name = item.caption.substr(0, item.caption.find('\t'));
+        ASSERT_LT(checked, marks.size());
+        EXPECT_EQ(name, marks[checked].first);
+        EXPECT_EQ(EditorCommands::DynamicCodeOf(item.command), marks[checked].second) << name;
+        ++checked;
+    }
+    EXPECT_EQ(checked, marks.size());
+    for (const char* menu : {"NotePopup", "BarPopup", "UserTextPopup", "NullPopup"}) {
+        for (const MenuItem& item : PopupMenuTable::Items(menu)) {
+            EXPECT_EQ(item.command == CommandId::None, item.caption.empty() || !item.submenu.empty())
+                << menu << " " << item.caption;
+        }
+    }
 }
 
 }  // namespace

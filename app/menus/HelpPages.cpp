@@ -1,0 +1,47 @@
+#include "app/menus/HelpPages.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <filesystem>
+
+#include "platform/ProgramPaths.h"
+#include "platform/Prompt.h"
+
+bool HelpPages::Handles(CommandId command) {
+    return !PageOf(command).empty();
+}
+
+std::string HelpPages::PageOf(CommandId command) {
+    switch (command) {
+        case CommandId::HelpContents:
+            return "help/index.html";
+        case CommandId::OnlineSupport:
+        case CommandId::PublishToWeb:
+            return "help/support.html#online-support";
+        case CommandId::ReportBugs:
+            return "help/support.html#report-bugs";
+        default:
+            return {};
+    }
+}
+
+bool HelpPages::Open(CommandId command, Prompt& prompt) {
+    const std::string page = PageOf(command);
+    const std::string::size_type hash = page.find('#');
+    const std::filesystem::path file =
+        std::filesystem::path(ProgramPaths::ExecutableDir()) / page.substr(0, hash);
+    if (!std::filesystem::exists(file)) {
+        prompt.Show("The help pages are missing:\n" + file.string(), "Error", Prompt::ErrorIcon);
+        return false;
+    }
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(file.string()));
+    if (hash != std::string::npos) {
+        url.setFragment(QString::fromStdString(page.substr(hash + 1)));
+    }
+    if (!QDesktopServices::openUrl(url)) {
+        prompt.Show("No web browser could open the help page:\n" + file.string(), "Error",
+                    Prompt::ErrorIcon);
+        return false;
+    }
+    return true;
+}
