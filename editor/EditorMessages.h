@@ -4,6 +4,7 @@
 // string table.
 namespace messages {
 inline constexpr const char* kError = "Error";
+inline constexpr const char* kWarning = "Warning";
 inline constexpr const char* kTransposeFailed =
     "Cannot transpose the score.\n Error occurred during transposition.\nPlease transpose to "
     "another key instead.";
@@ -35,4 +36,8 @@ inline constexpr const char* kDifferentTimeSignature =
 inline constexpr const char* kNoSpaceToPaste = "There is not enough space for pasting the bars";
 inline constexpr const char* kDifferentDimension =
     "The pasting area's dimension is different from the copy area's dimension";
+inline constexpr const char* kSureToDelete = "Are you sure to delete";
+inline constexpr const char* kSureToDeleteTrack = "Are you sure to delete track";
+inline constexpr const char* kSelectTrack = "Please select track";
+inline constexpr const char* kAccompanimentOnTop = "The accompaniment track must be on the top";
 }  // namespace messages

@@ -31,8 +31,13 @@ std::vector<std::string> FormFields::BarItems(int count) {
     return items;
 }
 
-std::string FormFields::TrackItem(const Track& track) {
+std::string FormFields::TrackItem(const Track& track, ItemOrder order) {
     const FloatingCombo* selector = track.GetSelector();
-    return track.GetTitle() + " - " +
-           (selector != nullptr ? selector->CurrentText() : std::string());
+    const std::string selectorText = selector != nullptr ? selector->CurrentText() : std::string();
+    return order == ItemOrder::TitleFirst ? track.GetTitle() + " - " + selectorText
+                                          : selectorText + " - " + track.GetTitle();
+}
+
+std::string FormFields::Confirmation(const std::string& question, const std::string& item) {
+    return question + " [" + item + "] ?";
 }

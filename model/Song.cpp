@@ -180,6 +180,8 @@ void Song::DeleteTrack(int slot) {
     if (slot < 0 || slot >= m_numTracks) {
         return;
     }
+    // The selection or the pointer may rest on the track's bars and controls.
+    EditingState::Instance().ForgetInside(m_tracks[static_cast<size_t>(slot)].get());
     for (int i = slot; i + 1 < m_numTracks; ++i) {
         m_tracks[static_cast<size_t>(i)] = std::move(m_tracks[static_cast<size_t>(i + 1)]);
         m_tracks[static_cast<size_t>(i)]->SetTrackNum(i);

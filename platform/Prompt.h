@@ -6,7 +6,8 @@
 // boxes; the command line and tests answer without a window.
 class Prompt {
 public:
-    enum Buttons { OkButton, YesNoButtons, YesNoCancelButtons };
+    // YesNoDefaultNoButtons: a destructive question, so Enter answers No.
+    enum Buttons { OkButton, YesNoButtons, YesNoCancelButtons, YesNoDefaultNoButtons };
     enum Icon { NoIcon, ErrorIcon, WarningIcon, InformationIcon, QuestionIcon };
     enum Answer { Ok, Yes, No, Cancel };
 

@@ -23,6 +23,7 @@ QMessageBox::Icon ToQt(Prompt::Icon icon) {
 QMessageBox::StandardButtons ToQt(Prompt::Buttons buttons) {
     switch (buttons) {
         case Prompt::YesNoButtons:
+        case Prompt::YesNoDefaultNoButtons:
             return QMessageBox::Yes | QMessageBox::No;
         case Prompt::YesNoCancelButtons:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -38,6 +39,9 @@ Prompt::Answer QtPrompt::Ask(const std::string& text, const std::string& caption
                              Icon icon) {
     QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     ToQt(buttons), m_parent);
+    if (buttons == YesNoDefaultNoButtons) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Yes;

@@ -26,6 +26,7 @@
 #include "playback/SoundEngine.h"
 #include "support/ImageDifference.h"
 #include "support/NoteBarTestKit.h"
+#include "support/OffscreenGui.h"
 
 namespace {
 
@@ -40,24 +41,11 @@ using namespace notebar_test;
 constexpr int kG4 = 105;
 constexpr int kB4 = 85;
 
-QApplication& App() {
-    // The window is tested without a display unless one is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt must not be torn down among the other statics at exit.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 class ScoreWindowTest : public EngineReset {
 protected:
     void SetUp() override {
         EngineReset::SetUp();
-        App();
+        OffscreenWidgets();
         std::string error;
         ASSERT_TRUE(NotationFonts::Load(error)) << error;
         document.NewFirstSong();

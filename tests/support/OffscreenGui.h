@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QGuiApplication>
 
 // The test program's one QGuiApplication, on Qt's offscreen platform so the
@@ -15,4 +16,19 @@ inline QGuiApplication& OffscreenGui() {
         return new QGuiApplication(argc, argv);
     }();
     return *application;
+}
+
+// The window tests' one QApplication (a program holds either this or
+// OffscreenGui, never both), without a display unless QT_QPA_PLATFORM asks
+// for one.
+inline QApplication& OffscreenWidgets() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: Qt must not be torn down among the other statics at exit.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }

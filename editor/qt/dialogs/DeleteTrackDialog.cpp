@@ -1,0 +1,41 @@
+#include "editor/qt/dialogs/DeleteTrackDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/qt/dialogs/DialogParts.h"
+
+namespace {
+constexpr const char* kCaption = "Delete Track";
+constexpr const char* kTrackLabel = "&Tracks:";
+constexpr const char* kDelete = "&Delete";
+}  // namespace
+
+DeleteTrackDialog::DeleteTrackDialog(Song& song, Prompt& prompt, UndoManager& history,
+                                     QWidget* parent)
+    : QDialog(parent), m_prompt(prompt), m_history(history), m_form(song) {
+    setWindowTitle(DialogParts::Text(kCaption));
+    m_tracks = DialogParts::List(m_form.Items(), 0, this);
+    m_tracks->setObjectName(QStringLiteral("tracks"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    QPushButton* remove =
+        buttons->addButton(DialogParts::Text(kDelete), QDialogButtonBox::AcceptRole);
+    remove->setObjectName(QStringLiteral("delete"));
+    remove->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &DeleteTrackDialog::Delete);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DialogParts::Label(kTrackLabel, m_tracks, this));
+    layout->addWidget(m_tracks);
+    layout->addWidget(buttons);
+}
+
+void DeleteTrackDialog::Delete() {
+    if (m_form.Delete(DialogParts::ChosenRow(*m_tracks), m_prompt, m_history)) {
+        accept();
+    }
+}
