@@ -7,8 +7,8 @@
 #include "app/menus/EditMenu.h"
 #include "app/menus/EditorMenus.h"
 #include "app/menus/PlayMenu.h"
-#include "editor/qt/CQuillsong3View.h"
 #include "editor/commands/MainMenuTable.h"
+#include "editor/qt/CQuillsong3View.h"
 #include "editor/qt/ScoreToolBar.h"
 
 namespace {

@@ -5,7 +5,8 @@
 
 #include "editor/commands/MenuItem.h"
 
-// The score's pop-up menus as data.class PopupMenuTable {
+// The score's pop-up menus as data, by name.
+class PopupMenuTable {
 public:
     // "NotePopup", "BarPopup", "UserTextPopup" or "NullPopup"; empty for any
     // other name.

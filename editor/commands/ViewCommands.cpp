@@ -1,7 +1,7 @@
 #include "editor/commands/ViewCommands.h"
 
-#include "editor/ToolsManager.h"
 #include <algorithm>
+#include "editor/ToolsManager.h"
 
 #include "model/PageGeometry.h"
 #include "model/ScoreWindow.h"

@@ -10,8 +10,7 @@ QString Caption(std::string_view caption) {
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-void AddItems(QMenu& menu, const std::vector<MenuItem>& items,
-              const PopupMenus::Handler& handler) {
+void AddItems(QMenu& menu, const std::vector<MenuItem>& items, const PopupMenus::Handler& handler) {
     for (const MenuItem& item : items) {
         if (item.caption.empty()) {
             menu.addSeparator();
