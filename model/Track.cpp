@@ -114,6 +114,11 @@ void Track::Attach(Observer* observer, int aspect) {
     if (m_slider) {
         m_slider->Attach(observer, aspect);
     }
+    // The title too: a title edited on the page is recorded for undo like
+    // every other text box.
+    if (m_title) {
+        m_title->Attach(observer, aspect);
+    }
 }
 
 void Track::SetTrackTypeAndBuild(int trackType) {

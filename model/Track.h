@@ -46,7 +46,7 @@ public:
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override;
     const int* GetProperty(std::string_view name) const override;
-    // Itself, then every bar, the selector and the volume slider.
+    // Itself, then every bar, the selector, the volume slider and the title.
     void Attach(Observer* observer, int aspect) override;
 
     // Builds bars, selector, slider and title for the track's type; used when a
