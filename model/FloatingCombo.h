@@ -47,6 +47,12 @@ public:
     void SetRect(const Rect& rect) { m_rect = rect; }
     bool HasHalo() const { return m_halo; }
 
+    // The smallest drop-down list the selector opens, in pixels at any zoom:
+    // long item lists stay readable over a small box.
+    virtual Size DropDownMinimum() const { return {350, 185}; }
+    // The font the drop-down list writes its items in, in score units.
+    FontSpec ListFont() const { return TextFont(false); }
+
 protected:
     void SetTextItems(std::vector<std::string> items);
     // Item lists are shared between copies: every chord box of every undo copy

@@ -24,6 +24,7 @@ public:
     // "instr" on the track: the selected index. Reading a song (not a
     // pattern) tells the sound engine.
     void Serialize(Archive& archive) override;
+    Size DropDownMinimum() const override { return {350, 160}; }
 
 protected:
     void OnIndexChanged(bool notify) override;
