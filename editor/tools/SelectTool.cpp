@@ -72,6 +72,7 @@ void SelectTool::OnLButtonUp(ScoreWindow& window, unsigned, Point) {
     }
     if (state == 3) {
         RecordEdit(window, "Dragging");
+        SelectionDrag::Recorded();
     }
     tools.SetDragState(1);
 }

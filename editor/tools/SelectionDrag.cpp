@@ -33,6 +33,14 @@ bool SelectionDrag::MoveTo(Point at) {
     return noteChanged;
 }
 
+void SelectionDrag::Recorded() {
+    for (SelObject* object : ToolsManager::Instance().Selection()) {
+        if (VolumeSlider* slider = ToolTarget(object).AsSlider()) {
+            slider->SetChanged(false);
+        }
+    }
+}
+
 bool SelectionDrag::MoveNote(Note& note, Point at) {
     // Drum notes keep their one line.
     auto* bar = dynamic_cast<MelodicBar*>(ToolTarget(&note).HoldingBar());

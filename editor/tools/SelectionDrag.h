@@ -19,6 +19,9 @@ public:
     void Grab(const FloatingText& box, Point at);
     // One pointer move; true when a note changed its pitch.
     bool MoveTo(Point at);
+    // The release has recorded the drag: the volume sliders it moved need
+    // no record of their own when they are next drawn.
+    static void Recorded();
 
 private:
     static bool MoveNote(Note& note, Point at);
