@@ -16,8 +16,13 @@
 #include "editor/UndoManager.h"
 #include "editor/qt/PopupMenus.h"
 #include "editor/qt/QtDeviceContext.h"
+#include "editor/qt/QtFontCache.h"
+#include "editor/qt/SelectorList.h"
+#include "editor/qt/TextBoxField.h"
 #include "editor/qt/ToolCursors.h"
 #include "editor/tools/Tool.h"
+#include "model/FloatingCombo.h"
+#include "model/FloatingText.h"
 #include "model/SelObject.h"
 #include "model/Song.h"
 #include "platform/Prompt.h"
@@ -57,6 +62,8 @@ CQuillsong3View::CQuillsong3View(Prompt& prompt, QWidget* parent)
 }
 
 CQuillsong3View::~CQuillsong3View() {
+    m_textEditing.Abandon();
+    m_selectorEditing.Abandon();
     SoundEngine& engine = SoundEngine::Instance();
     // The playback thread may be notifying us; it must be gone first.
     engine.Stop();
@@ -71,6 +78,11 @@ CQuillsong3View::~CQuillsong3View() {
 }
 
 void CQuillsong3View::SetSong(Song* song) {
+    // The controls of the old song may already be deleted.
+    m_textEditing.Abandon();
+    m_selectorEditing.Abandon();
+    RemoveField();
+    RemoveList();
     m_song = song;
     if (m_song != nullptr) {
         m_recorder.Watch(*m_song);
@@ -113,6 +125,7 @@ void CQuillsong3View::ApplyZoom() {
 void CQuillsong3View::UpdateMapping() {
     m_mapping = ViewMapping(logicalDpiX(), ToolsManager::Instance().Zoom(),
                             {horizontalScrollBar()->value(), verticalScrollBar()->value()});
+    PlaceEditors();
 }
 
 QPoint CQuillsong3View::ToDevicePoint(Point logical) const {
@@ -140,22 +153,160 @@ void CQuillsong3View::OpenPopupMenu(std::string_view name, Point at) {
     menu.exec(viewport()->mapToGlobal(ToDevicePoint(at)));
 }
 
-void CQuillsong3View::OpenEditField(FloatingText& /*box*/) {
-    // Text boxes are edited in place once their edit field exists; until
-    // then a click selects the box and nothing more.
+void CQuillsong3View::OpenEditField(FloatingText& box) {
+    // The click that opens a field has selected its box, which committed
+    // any field before; whatever is still open goes now.
+    CloseEditors(true);
+    const FloatingText::Style& style = box.GetStyle();
+    const Qt::Alignment alignment = style.alignment == FloatingText::AlignRight ? Qt::AlignRight
+                                    : style.alignment == FloatingText::AlignCentre
+                                        ? Qt::AlignHCenter
+                                        : Qt::AlignLeft;
+    m_textEditing.Begin(box);
+    m_field = new TextBoxField(
+        viewport(), [this](TextBoxEditing::Key key) { return m_textEditing.Press(key); },
+        [this] {
+            RemoveField();
+            m_textEditing.Cancel();
+        });
+    QPalette palette = m_field->palette();
+    const Color ink = style.normalColor;
+    palette.setColor(QPalette::Text, QColor(ink.red, ink.green, ink.blue));
+    m_field->setPalette(palette);
+    m_field->Open(QString::fromStdString(box.GetText()), DeviceRect(box.GetRect()),
+                  ScaledFont(box.GetNormalFont()), alignment);
 }
 
-void CQuillsong3View::OpenDropDown(FloatingCombo& /*combo*/) {
-    // As for text boxes: the drop-down list comes with the selectors' editing.
+void CQuillsong3View::OpenDropDown(FloatingCombo& combo) {
+    CloseEditors(true);
+    QStringList items;
+    for (int i = 0; i < combo.ItemCount(); ++i) {
+        items << QString::fromStdString(combo.ItemText(i));
+    }
+    m_selectorEditing.Begin(combo);
+    m_list = new SelectorList(viewport(), [this](int row) {
+        RemoveList();
+        m_selectorEditing.Close(row);
+    });
+    m_list->Open(items, combo.GetIndex(), ListArea(combo), ScaledFont(combo.ListFont()));
+}
+
+void CQuillsong3View::CloseEditors(bool commit) {
+    if (m_textEditing.IsOpen()) {
+        const std::string text = m_field ? m_field->text().toStdString() : std::string();
+        RemoveField();
+        if (commit) {
+            m_textEditing.Commit(text);
+        } else {
+            m_textEditing.Abandon();
+        }
+    }
+    if (m_selectorEditing.IsOpen()) {
+        RemoveList();
+        if (commit) {
+            m_selectorEditing.Commit();
+        } else {
+            m_selectorEditing.Abandon();
+        }
+    }
+    RemoveField();
+    RemoveList();
+}
+
+void CQuillsong3View::CommitDeselected() {
+    if (m_textEditing.MustCommit()) {
+        const std::string text = m_field ? m_field->text().toStdString() : std::string();
+        RemoveField();
+        m_textEditing.Commit(text);
+    }
+    if (m_selectorEditing.MustCommit()) {
+        RemoveList();
+        m_selectorEditing.Commit();
+    }
+}
+
+void CQuillsong3View::RemoveField() {
+    if (!m_field) {
+        return;
+    }
+    const bool hadFocus = m_field->hasFocus();
+    m_field->hide();
+    m_field->deleteLater();
+    m_field = nullptr;
+    if (hadFocus) {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CQuillsong3View::RemoveList() {
+    if (!m_list) {
+        return;
+    }
+    const bool hadFocus = m_list->hasFocus();
+    m_list->hide();
+    m_list->deleteLater();
+    m_list = nullptr;
+    if (hadFocus) {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CQuillsong3View::PlaceEditors() {
+    if (m_field && m_textEditing.IsOpen()) {
+        m_field->Place(DeviceRect(m_textEditing.Box()->GetRect()));
+    }
+    if (m_list && m_selectorEditing.IsOpen()) {
+        m_list->setGeometry(ListArea(*m_selectorEditing.Combo()));
+    }
+}
+
+QRect CQuillsong3View::ListArea(const FloatingCombo& combo) const {
+    const Size minimum = combo.DropDownMinimum();
+    QRect area = DeviceRect(combo.GetRect());
+    area.setWidth(std::max({area.width(), minimum.width, SelectorList::kMinimumWidth}));
+    area.setHeight(std::max(area.height(), minimum.height));
+    // Near the window's right or bottom edge the list opens leftwards or
+    // upwards rather than being cut off.
+    const QRect visible = viewport()->rect();
+    area.moveRight(std::min(area.right(), visible.right()));
+    area.moveBottom(std::min(area.bottom(), visible.bottom()));
+    area.moveLeft(std::max(area.left(), visible.left()));
+    area.moveTop(std::max(area.top(), visible.top()));
+    return area;
+}
+
+QRect CQuillsong3View::DeviceRect(const Rect& logical) const {
+    const Point topLeft = m_mapping.ToDevice(Point{logical.left, logical.top});
+    const Point bottomRight = m_mapping.ToDevice(Point{logical.right, logical.bottom});
+    return QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x - 1, bottomRight.y - 1));
+}
+
+QFont CQuillsong3View::ScaledFont(const FontSpec& font) const {
+    // The cache sizes a font in score units; on screen it takes the zoom's
+    // scale, in points so that the size need not round to a whole pixel.
+    QFont scaled = QtFontCache::Instance().Get(font).font;
+    const double pixels = scaled.pixelSize() * m_mapping.Scale();
+    scaled.setPointSizeF(std::max(1.0, pixels * 72.0 / logicalDpiY()));
+    return scaled;
 }
 
 bool CQuillsong3View::EditFieldOpen() const {
-    return false;
+    const std::vector<SelObject*>& selection = ToolsManager::Instance().Selection();
+    return m_field && m_textEditing.IsOpen() && selection.size() == 1 &&
+           selection.front() == m_textEditing.Box();
 }
 
-void CQuillsong3View::CopyFromEditField() {}
+void CQuillsong3View::CopyFromEditField() {
+    if (m_field) {
+        m_field->copy();
+    }
+}
 
-void CQuillsong3View::PasteIntoEditField() {}
+void CQuillsong3View::PasteIntoEditField() {
+    if (m_field) {
+        m_field->paste();
+    }
+}
 
 Point CQuillsong3View::ScrollPosition() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
@@ -181,6 +332,7 @@ void CQuillsong3View::Update(Subject* subject, int aspect) {
         return;
     }
     if (subject == &ToolsManager::Instance()) {
+        CommitDeselected();
         if (!IsPlaying()) {
             RepaintDirty();
         }
@@ -240,7 +392,9 @@ void CQuillsong3View::RepaintDirty() {
     const QRect device =
         ToQRect(m_mapping.ToDevice(all))
             .adjusted(-kRepaintMargin, -kRepaintMargin, kRepaintMargin, kRepaintMargin);
-    viewport()->update(device.intersected(viewport()->rect()));
+    const QRect shown = device.intersected(viewport()->rect());
+    viewport()->update(shown);
+    m_askedToRepaint = m_askedToRepaint.united(shown);
 }
 
 void CQuillsong3View::FollowPlayback() {
@@ -272,6 +426,8 @@ void CQuillsong3View::ShowPlaybackError() {
 }
 
 void CQuillsong3View::paintEvent(QPaintEvent* event) {
+    // Deselections the view was not told of (a silent clear) commit here.
+    CommitDeselected();
     QPainter painter(viewport());
     painter.setClipRect(event->rect());
     painter.setRenderHint(QPainter::Antialiasing);
@@ -310,6 +466,10 @@ void CQuillsong3View::mousePressEvent(QMouseEvent* event) {
     if (IsPlaying() || m_song == nullptr) {
         return;
     }
+    // A click on the page is a click away from an open field (it covers its
+    // box): the text goes in before the click edits anything, so an edit
+    // that deletes the box (a longer note swallowing a syllable) comes after.
+    CloseEditors(true);
     const Point at = ToLogicalPoint(event->position());
     const unsigned flags = FlagsOf(event->modifiers());
     Tool& tool = ToolsManager::Instance().EffectiveTool();
@@ -331,9 +491,17 @@ void CQuillsong3View::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || m_song == nullptr) {
         return;
     }
+    m_askedToRepaint = QRect();
     ToolsManager::Instance().EffectiveTool().OnLButtonUp(*this, FlagsOf(event->modifiers()),
                                                          ToLogicalPoint(event->position()));
-    AfterToolEvent();
+    RepaintDirty();
+    // A slider records its drag when it is drawn neither selected nor
+    // hovered: draw what the release changed now, before the next pointer
+    // move hovers the slider again.
+    if (!m_askedToRepaint.isEmpty()) {
+        viewport()->repaint(m_askedToRepaint);
+    }
+    UpdatePointer();
 }
 
 void CQuillsong3View::mouseMoveEvent(QMouseEvent* event) {

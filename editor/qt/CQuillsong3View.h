@@ -1,24 +1,32 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPointer>
 #include <atomic>
 #include <functional>
 
 #include "editor/ChangeRecorder.h"
+#include "editor/SelectorEditing.h"
+#include "editor/TextBoxEditing.h"
 #include "editor/ViewMapping.h"
 #include "editor/commands/CommandId.h"
 #include "model/Observer.h"
 #include "model/ScoreWindow.h"
 
+struct FontSpec;
 class Prompt;
 class QMenu;
+class SelectorList;
 class Song;
+class TextBoxField;
 class Tool;
 
 // The score view: shows the song as A4 pages side by side on the desk at the
 // tool manager's zoom, repaints only what changed, hands mouse events to the
 // effective editing tool in score units, records each completed edit in the
-// undo history and follows the playing bar. Lives on the user-interface
+// undo history and follows the playing bar. While a text box or a selector
+// is edited, an edit field or a drop-down list stands over it; it commits
+// when the control is deselected. Lives on the user-interface
 // thread; notifications that arrive from playback threads are posted to it
 // and coalesced, never handled there.
 class CQuillsong3View : public QAbstractScrollArea, public ScoreWindow, public Observer {
@@ -30,8 +38,15 @@ public:
     ~CQuillsong3View() override;
 
     // Shows the song (not owned; null: none), watches its edits and lays out
-    // the scroll bars. The caller records the base undo entry.
+    // the scroll bars. The caller records the base undo entry. An edit field
+    // or list still open closes without touching its control, which may be
+    // gone with the old song.
     void SetSong(Song* song);
+    // Ends any editing on the page before a command runs: with commit the
+    // edit field's text goes to its box and a chosen item to its selector
+    // (each one undo entry when it changes something); without, both close
+    // and leave their controls as they were. The selection stays.
+    void CloseEditors(bool commit);
     // Lets the view answer code 10 with an undo record (after SetSong).
     ChangeRecorder& Recorder() { return m_recorder; }
 
@@ -87,6 +102,18 @@ private:
     void UpdateMapping();
     // Repaints the union of the areas the model and the tools marked.
     void RepaintDirty();
+    // Commits the edit field or list whose control is no longer selected.
+    void CommitDeselected();
+    // Takes the edit field or list off the screen (deleted later) and gives
+    // the focus back to the view when it had it.
+    void RemoveField();
+    void RemoveList();
+    // Keeps the open field or list over its control after scrolling.
+    void PlaceEditors();
+    QRect DeviceRect(const Rect& logical) const;
+    // Over the selector, at least its minimum size, inside the window.
+    QRect ListArea(const FloatingCombo& combo) const;
+    QFont ScaledFont(const FontSpec& font) const;
     void AfterToolEvent();
     void UpdatePointer();
     void FollowPlayback();
@@ -103,6 +130,12 @@ private:
     Song* m_song = nullptr;
     ViewMapping m_mapping;
     ChangeRecorder m_recorder;
+    TextBoxEditing m_textEditing{*this};
+    SelectorEditing m_selectorEditing{*this};
+    QPointer<TextBoxField> m_field;
+    QPointer<SelectorList> m_list;
+    // What RepaintDirty asked for since a mouse release began.
+    QRect m_askedToRepaint;
     std::function<void(const QString&, QMenu&)> m_popupHook;
     std::function<void(CommandId)> m_commandHandler;
     std::atomic<bool> m_repaintPosted{false};
