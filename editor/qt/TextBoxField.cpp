@@ -13,6 +13,7 @@ TextBoxField::TextBoxField(QWidget* parent, KeyHandler onKey, std::function<void
     setTextMargins(0, 0, 0, 0);
     setContentsMargins(0, 0, 0, 0);
     setMaxLength(FloatingText::kMaxTextLength);
+    connect(this, &QLineEdit::textChanged, this, [this] { Place(m_box); });
 }
 
 void TextBoxField::Open(const QString& text, const QRect& box, const QFont& font,
@@ -30,7 +31,9 @@ void TextBoxField::Open(const QString& text, const QRect& box, const QFont& font
 }
 
 void TextBoxField::Place(const QRect& box) {
-    // The screen font may run a pixel or two wider than the page's measure.
+    m_box = box;
+    // Also where the screen font runs a pixel or two wider than the page's
+    // measure.
     const int extra = std::max(0, fontMetrics().horizontalAdvance(text()) - box.width());
     QRect area = box;
     if (alignment() & Qt::AlignRight) {

@@ -6,7 +6,7 @@
 #include "editor/TextBoxEditing.h"
 
 // The single-line edit field shown over a text box while it is edited: no
-// frame, the box's font and alignment, scrolling sideways as the text grows.
+// frame, the box's font and alignment, growing with its text.
 // It types what it is given except the keys it reports: Enter, Space, Tab and
 // Shift+Tab go to the key handler first (Space is typed when the handler
 // does not take it), Escape to the cancel handler. Either handler may close
@@ -22,7 +22,8 @@ public:
     // Shows the text, all of it selected, over the box (parent's pixels).
     void Open(const QString& text, const QRect& box, const QFont& font, Qt::Alignment alignment);
     // Stands over the box, a little wider so that the text starts where the
-    // box's own does and the text it opened with fits without scrolling.
+    // box's own does; it grows with its text as the alignment would, so a
+    // syllable longer than its narrow box stays readable as it is typed.
     void Place(const QRect& box);
 
 protected:
@@ -41,4 +42,5 @@ private:
 
     KeyHandler m_onKey;
     std::function<void()> m_onEscape;
+    QRect m_box;
 };

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -127,6 +130,22 @@ protected:
         QApplication::sendEvent(viewport, &move);
     }
 
+    // The Edit menu's item with the caption.
+    QAction* EditItem(const QString& caption) {
+        for (QAction* menu : frame->menuBar()->actions()) {
+            if (menu->text() == "&Edit") {
+                for (QAction* item : menu->menu()->actions()) {
+                    if (item->text() == caption) {
+                        return item;
+                    }
+                }
+            }
+        }
+        ADD_FAILURE() << "no Edit item " << caption.toStdString();
+        static QAction none;
+        return &none;
+    }
+
     CQuillsong3Doc document{UndoManager::Instance()};
     std::unique_ptr<CMainFrame> frame;
 };
@@ -209,21 +228,22 @@ TEST_F(FloatingEditingTest, AClickAwayCommitsTheField) {
     EXPECT_EQ(Shown<TextBoxField>(), nullptr);
 }
 
-TEST_F(FloatingEditingTest, CopyAndPasteGoThroughTheSystemClipboard) {
+TEST_F(FloatingEditingTest, EditCopyAndPasteWorkInTheFieldThroughTheSystemClipboard) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     TextBoxField* field = OpenField(Title());
     ASSERT_NE(field, nullptr);
     ASSERT_TRUE(View().EditFieldOpen());
     field->setSelection(3, 5);
-    View().CopyFromEditField();
+    EditItem("&Copy\tCtrl-C")->trigger();
     EXPECT_EQ(clipboard->text(), "Great");
 
     clipboard->setText("Pasted");
     field->selectAll();
-    View().PasteIntoEditField();
+    EditItem("&Paste\tCtrl-V")->trigger();
     EXPECT_EQ(field->text(), "Pasted");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(Title().GetText(), "Pasted");
+    EXPECT_FALSE(View().EditFieldOpen());
 }
 
 TEST_F(FloatingEditingTest, SpacesWalkTheSyllablesOfABar) {
@@ -252,6 +272,21 @@ TEST_F(FloatingEditingTest, SpacesWalkTheSyllablesOfABar) {
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"Twin", "kle", "twin", "kle"}));
     EXPECT_EQ(Shown<TextBoxField>(), nullptr) << "the space after the bar's last syllable ends";
+}
+
+TEST_F(FloatingEditingTest, ALyricsFieldGrowsAboutItsCentreWithTheText) {
+    Put(BarOf(0, 0), 0, "C5", 4);
+    TheSong().GetTrack(0)->ShowLyrics();
+    TheSong().Relayout();
+    View().UpdateScrollSizes();
+    LyricText& lyric = *BarOf(0, 0).GetLyrics().at(0);
+    TextBoxField* field = OpenField(lyric);
+    ASSERT_NE(field, nullptr);
+    const int centre = field->geometry().center().x();
+    QTest::keyClicks(field, "Supercalifragilistic");
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()) + 4, field->width())
+        << "the whole syllable shows";
+    EXPECT_NEAR(field->geometry().center().x(), centre, 1.0);
 }
 
 TEST_F(FloatingEditingTest, ChoosingViolinSendsProgram40) {
