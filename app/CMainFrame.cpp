@@ -53,6 +53,7 @@ void CMainFrame::BuildMenus() {
         QMenu* added = EditorMenus::AddMenu(*menuBar(), *m_commands, menu);
         if (menu.caption == "&Edit") {
             m_editMenu = new EditMenu(*added, m_document);
+            m_editMenu->SetBeforeWalk([this] { m_view->CloseEditors(false); });
         }
     }
     EditorMenus::AddShortcuts(*this, *m_commands);

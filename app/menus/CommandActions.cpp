@@ -63,6 +63,11 @@ void CommandActions::Run(CommandId command) {
     if (!EditorCommands::IsEnabled(command, m_document.GetSong(), IsPlaying())) {
         return;
     }
+    // A command works on the song as the user sees it: a text being typed is
+    // part of it. Copy and Paste work on that text, so it stays open for them.
+    if (command != CommandId::Copy && command != CommandId::Paste) {
+        m_view.CloseEditors(true);
+    }
     if (!RunWindowCommand(command)) {
         CommandContext context{m_document, m_view, m_prompt, UndoManager::Instance()};
         EditorCommands::Execute(context, command);

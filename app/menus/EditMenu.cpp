@@ -15,8 +15,18 @@ EditMenu::EditMenu(QMenu& menu, CQuillsong3Doc& document)
     m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     menu.insertActions(first, {m_undo, m_redo});
     menu.insertSeparator(first);
-    connect(m_undo, &QAction::triggered, this, [this] { m_document.Undo(); });
-    connect(m_redo, &QAction::triggered, this, [this] { m_document.Redo(); });
+    connect(m_undo, &QAction::triggered, this, [this] {
+        if (m_beforeWalk) {
+            m_beforeWalk();
+        }
+        m_document.Undo();
+    });
+    connect(m_redo, &QAction::triggered, this, [this] {
+        if (m_beforeWalk) {
+            m_beforeWalk();
+        }
+        m_document.Redo();
+    });
     // Shortcuts work even while the menu is closed, so its state must be
     // right before the menu is ever shown.
     connect(m_menu, &QMenu::aboutToShow, this, &EditMenu::Refresh);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 #include "model/Observer.h"
 
@@ -20,6 +21,9 @@ public:
 
     QAction* UndoAction() const { return m_undo; }
     QAction* RedoAction() const { return m_redo; }
+    // Called before Undo or Redo walks the history (the window closes any
+    // field being typed in, so the walk starts from what was recorded).
+    void SetBeforeWalk(std::function<void()> before) { m_beforeWalk = std::move(before); }
     // Enables each item as the history and playback allow.
     void Refresh();
 
@@ -30,4 +34,5 @@ private:
     QMenu* m_menu;
     QAction* m_undo;
     QAction* m_redo;
+    std::function<void()> m_beforeWalk;
 };

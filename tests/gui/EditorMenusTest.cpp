@@ -13,6 +13,7 @@
 #include "app/CQuillsong3Doc.h"
 #include "app/menus/CommandActions.h"
 #include "app/menus/DialogCommands.h"
+#include "app/menus/EditMenu.h"
 #include "app/menus/PlayMenu.h"
 #include "editor/InputCommands.h"
 #include "editor/ToolsManager.h"
@@ -22,6 +23,7 @@
 #include "editor/qt/ScoreToolBar.h"
 #include "model/Note.h"
 #include "model/Song.h"
+#include "model/SongText.h"
 #include "platform/FixedPrompt.h"
 #include "playback/MessageRecorder.h"
 #include "playback/SoundEngine.h"
@@ -277,6 +279,32 @@ TEST_F(EditorMenusTest, CopyAndPasteBarsWithTheKeys) {
     EXPECT_EQ(GridText(TrebleBar(5)), GridText(TrebleBar(0)));
     EXPECT_EQ(LastRecord(), "Paste");
     EXPECT_TRUE(prompt.AskedSoFar().empty());
+}
+
+// A menu command takes a text being typed as part of the song; Undo drops
+// it and goes back from what was recorded, never undoing the typing alone.
+TEST_F(EditorMenusTest, CommandsCommitAnOpenFieldAndUndoDropsIt) {
+    auto typeIntoTitle = [this](const char* text) {
+        const Rect box = TheSong().GetTitleText()->GetRect();
+        QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::NoModifier,
+                          Visible({(box.left + box.right) / 2, (box.top + box.bottom) / 2}));
+        ASSERT_TRUE(View().EditFieldOpen());
+        QWidget* field = QApplication::focusWidget();
+        ASSERT_NE(field, nullptr);
+        QTest::keyClicks(field, text);
+    };
+    typeIntoTitle("Song A");
+    Item({"&Track", "&Insert", "&Bass"})->trigger();
+    EXPECT_FALSE(View().EditFieldOpen());
+    EXPECT_EQ(TheSong().GetTitleText()->GetText(), "Song A");
+    EXPECT_EQ(TheSong().GetNumTracks(), 2);
+    EXPECT_EQ(LastRecord(), "Insert Bass Track");
+
+    typeIntoTitle("Song B");
+    frame->Edit().UndoAction()->trigger();
+    EXPECT_FALSE(View().EditFieldOpen());
+    EXPECT_EQ(TheSong().GetNumTracks(), 1);
+    EXPECT_EQ(TheSong().GetTitleText()->GetText(), "Song A");
 }
 
 TEST_F(EditorMenusTest, ZoomItemsSetAndCheckTheZoom) {
