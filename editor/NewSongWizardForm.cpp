@@ -71,6 +71,8 @@ NewSongWizardForm::NewSongWizardForm() {
     UseDefault();
 }
 
+NewSongWizardForm::~NewSongWizardForm() = default;
+
 void NewSongWizardForm::UseDefault() {
     SetUseTemplate(true);
     ChooseTemplate(0);

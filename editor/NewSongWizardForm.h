@@ -32,6 +32,9 @@ public:
 
     // The fields as UseDefault leaves them.
     NewSongWizardForm();
+    ~NewSongWizardForm();
+    NewSongWizardForm(const NewSongWizardForm&) = delete;
+    NewSongWizardForm& operator=(const NewSongWizardForm&) = delete;
 
     // Template "Treble" and its counts, C major (A minor), Moderato, 4/4.
     void UseDefault();
