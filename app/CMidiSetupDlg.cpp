@@ -19,7 +19,7 @@ constexpr const char* kTest = "&Test";
 }  // namespace
 
 CMidiSetupDlg::CMidiSetupDlg(Prompt& prompt, QWidget* parent)
-    : QDialog(parent), m_prompt(prompt), m_form(SoundEngine::Instance()) {
+    : QDialog(parent), m_form(SoundEngine::Instance()) {
     setWindowTitle(DialogParts::Text(kCaption));
     m_hasDevices = m_form.Load(prompt);
     auto* select = new QLabel(DialogParts::Text(kSelect), this);

@@ -12,8 +12,8 @@ class Prompt;
 
 // The "MIDI Setup" dialog over MidiSetupForm: choose the sound engine's MIDI
 // output device, try it with "Test", take it with "OK". With no device at all
-// the prompt says so (string 157) and exec() answers Rejected without
-// showing the dialog. While a test note plays or OK opens the device the
+// the constructor tells the user through the prompt (string 157) and exec()
+// answers Rejected without showing the dialog. While a test note plays or OK opens the device the
 // window keeps answering, "Test" and "OK" are disabled, and a close asked
 // for meanwhile waits for the device to be settled.
 class CMidiSetupDlg : public QDialog {
@@ -36,7 +36,6 @@ private:
     void JobFinished();
     void ShowBusy(bool busy);
 
-    Prompt& m_prompt;
     MidiSetupForm m_form;
     bool m_hasDevices;
     Job m_job = Job::None;
