@@ -9,6 +9,8 @@ class CQuillsong3Doc;
 class CQuillsong3View;
 class CommandActions;
 class EditMenu;
+class FileMenu;
+class OptionsMenu;
 class PlayMenu;
 class ScoreToolBar;
 
@@ -28,13 +30,26 @@ public:
     ScoreToolBar& ToolBar() const { return *m_toolBar; }
     EditMenu& Edit() const { return *m_editMenu; }
     CommandActions& Commands() const { return *m_commands; }
+    FileMenu& Files() const { return *m_fileMenu; }
+    OptionsMenu& Options() const { return *m_optionsMenu; }
+    // Switches the interface language (1 English, 2 Traditional Chinese,
+    // falling back to English without its translation), remembers it and
+    // rebuilds the menus and the tool bar in it.
+    void SetLanguage(int lang);
     PlayMenu& Play() const { return *m_playMenu; }
     Prompt& MessagePrompt() { return m_messages; }
 
-    // The document replaced its song.
+    // The document replaced its song (aspect 0), or its name or modified
+    // flag changed (aspect 1).
     void Update(Subject* subject, int aspect) override;
 
+protected:
+    // Asks to save a modified song; on closing writes the settings.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void ShowTitle();
+    void RefreshMenus();
     void ShowSong();
     void BuildMenus();
 
@@ -44,6 +59,8 @@ private:
     CQuillsong3View* m_view;
     ScoreToolBar* m_toolBar;
     CommandActions* m_commands;
+    FileMenu* m_fileMenu = nullptr;
+    OptionsMenu* m_optionsMenu = nullptr;
     EditMenu* m_editMenu = nullptr;
     PlayMenu* m_playMenu = nullptr;
 };

@@ -1,19 +1,27 @@
 #include "app/CQuillsong3Doc.h"
 
+#include <filesystem>
+
 #include "editor/SongHistory.h"
 #include "editor/ToolsManager.h"
 #include "editor/UndoManager.h"
+#include "files/MidiExporter.h"
 #include "files/SongFiles.h"
 #include "model/NewSongBuilder.h"
 #include "model/Song.h"
 #include "model/SoundSettings.h"
 #include "platform/Exception.h"
 #include "platform/Prompt.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 #include "playback/SoundEngine.h"
 
-CQuillsong3Doc::CQuillsong3Doc(UndoManager& history) : m_history(history) {}
+CQuillsong3Doc::CQuillsong3Doc(UndoManager& history) : m_history(history) {
+    m_history.Attach(this, 0);
+}
 
 CQuillsong3Doc::~CQuillsong3Doc() {
+    m_history.Detach(this, 0);
     SoundEngine& engine = SoundEngine::Instance();
     engine.Stop();
     engine.WaitUntilStopped();
@@ -23,18 +31,47 @@ CQuillsong3Doc::~CQuillsong3Doc() {
 
 void CQuillsong3Doc::NewFirstSong() {
     ReplaceSong(NewSongBuilder::FirstStartSong());
+    SetPathName({});
+    SetModified(false);
+}
+
+void CQuillsong3Doc::NewSong(std::unique_ptr<Song> song) {
+    if (!song || Playing()) {
+        return;
+    }
+    {
+        const std::lock_guard lock(m_docMutex);
+        ToolsManager::Instance().Reset();
+        SoundEngine::Instance().Rewind();
+    }
+    ReplaceSong(std::move(song));
+    SetPathName({});
+    SetModified(false);
+}
+
+bool CQuillsong3Doc::Playing() const {
+    // The menus disable these while music plays; this keeps other callers out.
+    return SoundEngine::Instance().IsActive();
 }
 
 bool CQuillsong3Doc::Open(const std::string& path, Prompt& prompt) {
+    if (Playing()) {
+        return false;
+    }
     // Reading sets the playback tempo, key and time signature as it goes; a
     // file that fails leaves the song that stays with its own again.
     const int tempo = SoundSettings::Instance().GetTempo();
     try {
+        std::unique_lock lock(m_docMutex);
         std::unique_ptr<Song> song = SongFiles::Load(path, &prompt);
         if (!song) {
             return false;
         }
+        ToolsManager::Instance().Reset();
+        lock.unlock();
         ReplaceSong(std::move(song));
+        SetPathName(path);
+        SetModified(false);
         return true;
     } catch (const Exception& e) {
         if (m_song) {
@@ -108,4 +145,64 @@ bool CQuillsong3Doc::EditOwnedSong(const std::function<bool(std::unique_ptr<Song
         Notify(0);
     }
     return result;
+}
+
+bool CQuillsong3Doc::Save(const std::string& path, Prompt& prompt) {
+    if (m_song == nullptr || Playing()) {
+        return false;
+    }
+    if (m_song->GetNumTracks() == 0) {
+        prompt.Show(StringTable::Get(ids::kCannotSaveWithoutTracks), "Error", Prompt::ErrorIcon);
+        return false;
+    }
+    try {
+        const std::lock_guard lock(m_docMutex);
+        ToolsManager::Instance().SetDragState(0);
+        SongFiles::Save(*m_song, path);
+    } catch (const Exception& e) {
+        prompt.Show(e.Message(), "Error", Prompt::ErrorIcon);
+        return false;
+    }
+    SetPathName(path);
+    SetModified(false);
+    return true;
+}
+
+bool CQuillsong3Doc::ExportMidi(const std::string& path, Prompt& prompt) {
+    if (m_song == nullptr || Playing()) {
+        return false;
+    }
+    try {
+        const std::lock_guard lock(m_docMutex);
+        MidiExporter::WriteFile(*m_song, path);
+    } catch (const Exception& e) {
+        prompt.Show(e.Message(), "Error", Prompt::ErrorIcon);
+        return false;
+    }
+    return true;
+}
+
+std::string CQuillsong3Doc::GetTitle() const {
+    if (m_path.empty()) {
+        return "Untitled";
+    }
+    return std::filesystem::path(m_path).stem().string();
+}
+
+void CQuillsong3Doc::SetPathName(const std::string& path) {
+    m_path = path;
+    Notify(1);
+}
+
+void CQuillsong3Doc::SetModified(bool modified) {
+    if (m_modified == modified) {
+        return;
+    }
+    m_modified = modified;
+    Notify(1);
+}
+
+void CQuillsong3Doc::Update(Subject* /*subject*/, int /*aspect*/) {
+    // Every recorded edit (the base entry of a song is not announced).
+    SetModified(true);
 }

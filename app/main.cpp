@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "app/CQuillsong3App.h"
 #include "app/CommandLine.h"
 #include "app/CommandLinePlayer.h"
-#include "app/EditorApp.h"
 #include "app/SongConverter.h"
 #include "editor/CoreServices.h"
 
@@ -32,7 +32,7 @@ int Run(const CommandLine& line, int argc, char** argv) {
             break;
     }
     CoreServices::Install();
-    return EditorApp::Run(argc, argv, line.input);
+    return CQuillsong3App::Run(argc, argv, line.input);
 }
 
 }  // namespace

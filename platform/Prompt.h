@@ -7,7 +7,16 @@
 class Prompt {
 public:
     // YesNoDefaultNoButtons: a destructive question, so Enter answers No.
-    enum Buttons { OkButton, YesNoButtons, YesNoCancelButtons, YesNoDefaultNoButtons };
+    // SaveDiscardCancelButtons: the question before unsaved changes are
+    // lost, with the buttons desktops use for it; Save answers Yes and
+    // Don't Save answers No.
+    enum Buttons {
+        OkButton,
+        YesNoButtons,
+        YesNoCancelButtons,
+        YesNoDefaultNoButtons,
+        SaveDiscardCancelButtons
+    };
     enum Icon { NoIcon, ErrorIcon, WarningIcon, InformationIcon, QuestionIcon };
     enum Answer { Ok, Yes, No, Cancel };
 

@@ -33,6 +33,9 @@ public:
     QAction* Add(QMenu& menu, CommandId command, const QString& caption,
                  const QList<QKeySequence>& shortcuts = {});
     QAction* Action(CommandId command) const;
+    // The menus holding the actions are about to go (the menus are rebuilt
+    // in another language).
+    void ForgetActions() { m_actions.clear(); }
 
     // Runs the command when it is enabled, then refreshes every action.
     void Run(CommandId command);

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "editor/PlaybackFollow.h"
 #include "editor/ScoreHitTest.h"
@@ -26,6 +27,7 @@
 #include "model/SelObject.h"
 #include "model/Song.h"
 #include "platform/Prompt.h"
+#include "platform/StartupClock.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 #include "playback/SoundEngine.h"
@@ -439,6 +441,9 @@ void CQuillsong3View::paintEvent(QPaintEvent* event) {
     const Rect clip = m_mapping.ToLogical(Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
     QtDeviceContext dc(painter, clip, false);
     ScorePainter::PaintScreen(dc, m_song, ScorePainter::PageCount());
+    if (!std::exchange(m_painted, true) && m_song != nullptr) {
+        StartupClock::Report("first score painted");
+    }
 }
 
 void CQuillsong3View::resizeEvent(QResizeEvent* event) {

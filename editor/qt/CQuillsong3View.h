@@ -138,6 +138,7 @@ private:
     QRect m_askedToRepaint;
     std::function<void(const QString&, QMenu&)> m_popupHook;
     std::function<void(CommandId)> m_commandHandler;
+    bool m_painted = false;
     std::atomic<bool> m_repaintPosted{false};
     std::atomic<bool> m_followPosted{false};
     std::atomic<bool> m_errorPosted{false};

@@ -27,6 +27,8 @@ QMessageBox::StandardButtons ToQt(Prompt::Buttons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case Prompt::YesNoCancelButtons:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Prompt::SaveDiscardCancelButtons:
+            return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
         case Prompt::OkButton:
             break;
     }
@@ -44,8 +46,10 @@ Prompt::Answer QtPrompt::Ask(const std::string& text, const std::string& caption
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
+        case QMessageBox::Save:
             return Yes;
         case QMessageBox::No:
+        case QMessageBox::Discard:
             return No;
         case QMessageBox::Cancel:
             return Cancel;

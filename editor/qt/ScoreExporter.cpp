@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 
 #include "editor/PrintMapping.h"
@@ -78,26 +79,36 @@ bool ScoreExporter::ExportPdf(Song& song, const std::string& path, std::string& 
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setTitle(ToQString(song.GetTitleText()->GetText()));
         writer.setCreator(QStringLiteral("Quillsong"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
+        if (!PrintPages(writer, song, 1, pages)) {
             error = "cannot start the PDF";
             file.cancelWriting();
             return false;
         }
-        painter.setRenderHint(QPainter::Antialiasing);
-        for (int page = 1; page <= pages; ++page) {
-            if (page > 1) {
-                writer.newPage();
-            }
-            MapPrintedPage(painter, page, writer.width(), writer.height());
-            QtDeviceContext dc(painter, PageGeometry::PageRect(page - 1), true);
-            ScorePainter::PrintPage(dc, song, page, pages);
-        }
-        painter.end();
     }
     if (!file.commit()) {
         error = "cannot write " + path;
         return false;
     }
+    return true;
+}
+
+bool ScoreExporter::PrintPages(QPagedPaintDevice& device, Song& song, int first, int last) {
+    const int pages = ScorePainter::PageCount();
+    first = std::max(first, 1);
+    last = std::min(last, pages);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int page = first; page <= last; ++page) {
+        if (page > first) {
+            device.newPage();
+        }
+        MapPrintedPage(painter, page, device.width(), device.height());
+        QtDeviceContext dc(painter, PageGeometry::PageRect(page - 1), true);
+        ScorePainter::PrintPage(dc, song, page, pages);
+    }
+    painter.end();
     return true;
 }

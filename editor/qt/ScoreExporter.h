@@ -2,6 +2,7 @@
 
 #include <string>
 
+class QPagedPaintDevice;
 class Song;
 
 // Writes the score as the screen shows it (a PNG of the desk and pages) or
@@ -13,4 +14,9 @@ public:
     // The whole scroll area at the zoom, 96 dots per inch at 100 %.
     static bool ExportPng(Song& song, const std::string& path, int zoomPercent, std::string& error);
     static bool ExportPdf(Song& song, const std::string& path, std::string& error);
+    // Prints the score pages first to last (1-based, limited to the song's
+    // pages) onto the device, one per sheet, each A4 page fitted to the
+    // sheet's whole paper (a printer must print on the full page); false
+    // when the device cannot be painted on.
+    static bool PrintPages(QPagedPaintDevice& device, Song& song, int first, int last);
 };

@@ -1,5 +1,6 @@
 #include "playback/midi/CMIDIOutDevice.h"
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -17,6 +18,12 @@ namespace {
 std::shared_ptr<const DeviceDirectory> OrSystem(std::shared_ptr<const DeviceDirectory> directory) {
     if (directory != nullptr) {
         return directory;
+    }
+    // QUILLSONG_SOUNDFONT_DIR lets a user keep SoundFonts elsewhere, and
+    // lets start-up be measured with each of them.
+    const char* folder = std::getenv("QUILLSONG_SOUNDFONT_DIR");
+    if (folder != nullptr && *folder != '\0') {
+        return std::make_shared<SystemDeviceDirectory>(folder);
     }
     return std::make_shared<SystemDeviceDirectory>();
 }
