@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/EditorMessages.h"
 #include "editor/PlaybackFollow.h"
 #include "editor/ScoreHitTest.h"
 #include "editor/ScoreKeys.h"
@@ -421,7 +422,7 @@ void CQuillsong3View::PlaybackEnded() {
 }
 
 void CQuillsong3View::ShowPlaybackError() {
-    m_prompt.Show(SoundEngine::ErrorText(SoundEngine::Instance().ErrorCode()), "Error",
+    m_prompt.Show(SoundEngine::ErrorText(SoundEngine::Instance().ErrorCode()), messages::kError,
                   Prompt::ErrorIcon);
 }
 
