@@ -1612,11 +1612,11 @@ Do you want to continue opening it?</source>
     </message>
     <message>
         <source>[44]Mute Cuica</source>
-        <translation>[44]悶音庫加鼓</translation>
+        <translation>[44]悶音庫伊卡鼓</translation>
     </message>
     <message>
         <source>[45]Open Cuica</source>
-        <translation>[45]開放庫加鼓</translation>
+        <translation>[45]開放庫伊卡鼓</translation>
     </message>
     <message>
         <source>[46]Mute Triangle</source>
