@@ -16,7 +16,7 @@ bool IsNoteBar(const SelObject* object) {
     return object->IsA("MelodicBar") || object->IsA("PercussionBar");
 }
 
-bool Refuse(Prompt& prompt, const char* message) {
+bool Refuse(Prompt& prompt, const std::string& message) {
     prompt.Show(message, messages::kError, Prompt::ErrorIcon);
     return false;
 }

@@ -65,7 +65,7 @@ bool CopyBarForm::Ok(Song& song, Prompt& prompt, UndoManager& history, Focus* fo
 
 bool CopyBarForm::CopyOne(Song& song, int source, int destination, Prompt& prompt,
                           Focus* focus) const {
-    const auto refuse = [&](const char* message, Focus field) {
+    const auto refuse = [&](const std::string& message, Focus field) {
         prompt.Show(message, messages::kError, Prompt::ErrorIcon);
         if (focus != nullptr) {
             *focus = field;

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "model/Track.h"
+#include "platform/Translation.h"
 
 long long FormFields::ReadNumber(const std::string& text, size_t maxChars) {
     const std::string typed = text.substr(0, maxChars);
@@ -39,5 +40,6 @@ std::string FormFields::TrackItem(const Track& track, ItemOrder order) {
 }
 
 std::string FormFields::Confirmation(const std::string& question, const std::string& item) {
-    return question + " [" + item + "] ?";
+    // The pattern is translated too: a language may ask with words after the item.
+    return Translation::Fill(Translation::Text("FormFields", "%s [%s] ?"), {question, item});
 }

@@ -20,6 +20,7 @@ public:
     static std::vector<std::string> BarItems(int count);
     // "<title> - <instrument or style>", or the other way round.
     static std::string TrackItem(const Track& track, ItemOrder order = ItemOrder::TitleFirst);
-    // "<question> [<item>] ?": how the dialogs ask before they delete.
+    // "<question> [<item>] ?" in the user's language: how the dialogs ask
+    // before they delete; both pieces come translated.
     static std::string Confirmation(const std::string& question, const std::string& item);
 };

@@ -2,8 +2,11 @@
 
 #include "editor/ToolsManager.h"
 #include "model/Note.h"
+#include "platform/Translation.h"
 
 namespace {
+
+constexpr const char* kContext = "InputCommands";
 
 static_assert(static_cast<int>(InputCommands::Pencil) == ToolsManager::Pencil &&
                   static_cast<int>(InputCommands::Eraser) == ToolsManager::Eraser &&
@@ -86,46 +89,52 @@ bool InputCommands::StartsGroup(Command command) {
            command == Tie;
 }
 
-std::string_view InputCommands::Prompt(Command command) {
+std::string InputCommands::Prompt(Command command) {
     switch (command) {
         case Pencil:
-            return "Insert note or rest\nPencil";
+            return Translation::Text("InputCommands", "Insert note or rest\nPencil");
         case Eraser:
-            return "Delete notes, remove user text boxes\nEraser";
+            return Translation::Text("InputCommands",
+                                     "Delete notes, remove user text boxes\nEraser");
         case Select:
-            return "Select bar for copy and paste, select notes for batch delete and make changes "
-                   "etc...\nSelect";
+            return Translation::Text("InputCommands",
+                                     "Select bar for copy and paste, select notes for batch delete "
+                                     "and make changes etc...\nSelect");
         default:
             return {};
     }
 }
 
-std::string_view InputCommands::Name(Command command) {
-    static constexpr std::string_view kNames[kCount] = {{},
-                                                        {},
-                                                        {},
-                                                        "Whole Note",
-                                                        "Half Note",
-                                                        "Quarter Note",
-                                                        "Eighth Note",
-                                                        "Sixteenth Note",
-                                                        "Sharp",
-                                                        "Flat",
-                                                        "Natural",
-                                                        "Whole Rest",
-                                                        "Half Rest",
-                                                        "Quarter Rest",
-                                                        "Eighth Rest",
-                                                        "Sixteenth Rest",
-                                                        "Dot",
-                                                        "Triplet",
-                                                        "Tie"};
-    const std::string_view prompt = Prompt(command);
+std::string InputCommands::Name(Command command) {
+    static constexpr const char* kNames[kCount] = {
+        nullptr,
+        nullptr,
+        nullptr,
+        QS_TRANSLATE_NOOP("InputCommands", "Whole Note"),
+        QS_TRANSLATE_NOOP("InputCommands", "Half Note"),
+        QS_TRANSLATE_NOOP("InputCommands", "Quarter Note"),
+        QS_TRANSLATE_NOOP("InputCommands", "Eighth Note"),
+        QS_TRANSLATE_NOOP("InputCommands", "Sixteenth Note"),
+        QS_TRANSLATE_NOOP("InputCommands", "Sharp"),
+        QS_TRANSLATE_NOOP("InputCommands", "Flat"),
+        QS_TRANSLATE_NOOP("InputCommands", "Natural"),
+        QS_TRANSLATE_NOOP("InputCommands", "Whole Rest"),
+        QS_TRANSLATE_NOOP("InputCommands", "Half Rest"),
+        QS_TRANSLATE_NOOP("InputCommands", "Quarter Rest"),
+        QS_TRANSLATE_NOOP("InputCommands", "Eighth Rest"),
+        QS_TRANSLATE_NOOP("InputCommands", "Sixteenth Rest"),
+        QS_TRANSLATE_NOOP("InputCommands", "Dot"),
+        QS_TRANSLATE_NOOP("InputCommands", "Triplet"),
+        QS_TRANSLATE_NOOP("InputCommands", "Tie")};
+    const std::string prompt = Prompt(command);
     const size_t lineBreak = prompt.find('\n');
-    if (lineBreak != std::string_view::npos) {
+    if (lineBreak != std::string::npos) {
         return prompt.substr(lineBreak + 1);
     }
-    return command >= 0 && command < kCount ? kNames[command] : std::string_view{};
+    if (command < 0 || command >= kCount || kNames[command] == nullptr) {
+        return {};
+    }
+    return Translation::Text(kContext, kNames[command]);
 }
 
 int InputCommands::ValueOf(Command command) {

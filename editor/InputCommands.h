@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include <string>
 
 // The tool bar's commands, in the tool bar's order: the three tools, then
 // what the pencil writes (note values, accidentals, rest values, dot and
@@ -38,12 +38,12 @@ public:
     static bool IsChecked(Command command);
     // The tool bar leaves a gap before the command: it starts a group.
     static bool StartsGroup(Command command);
-    // The status-bar prompt and, after "\n", the tooltip; empty for the
-    // commands that have none.
-    static std::string_view Prompt(Command command);
+    // The status-bar prompt and, after "\n", the tooltip, in the user's
+    // language; empty for the commands that have none.
+    static std::string Prompt(Command command);
     // The button's short name, its tooltip: the prompt's after "\n" where
     // there is one, else the name of the value or sign it writes.
-    static std::string_view Name(Command command);
+    static std::string Name(Command command);
 
 private:
     // The written value (1 whole to 16 sixteenth) of a note or rest command.

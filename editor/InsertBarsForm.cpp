@@ -1,20 +1,18 @@
 #include "editor/InsertBarsForm.h"
 
-#include <cstdio>
-
 #include "editor/EditorMessages.h"
 #include "editor/FormFields.h"
 #include "editor/ToolsManager.h"
 #include "editor/UndoManager.h"
 #include "model/Song.h"
 #include "platform/Prompt.h"
+#include "platform/Translation.h"
 
 std::string InsertBarsForm::LimitMessage(int numBars) {
-    char text[256];
-    std::snprintf(text, sizeof text, "%s\n%s = %d\n%s = %d", messages::kBarLimitExceeded,
-                  messages::kMaximumBars, Song::kMaxBars, messages::kBarsYouCanInsert,
-                  Song::kMaxBars - numBars);
-    return text;
+    return Translation::Fill("%s\n%s = %d\n%s = %d",
+                             {messages::kBarLimitExceeded.Text(), messages::kMaximumBars.Text(),
+                              std::to_string(Song::kMaxBars), messages::kBarsYouCanInsert.Text(),
+                              std::to_string(Song::kMaxBars - numBars)});
 }
 
 bool InsertBarsForm::Ok(Song& song, Prompt& prompt, UndoManager& history) const {

@@ -1,34 +1,45 @@
 #include "editor/PopupMenuTable.h"
 
+#include "platform/Translation.h"
+
 namespace {
 
 const std::vector<MenuItem>& NotePopup() {
     static const std::vector<MenuItem> items = {
-        {"&Erase this note", CommandId::EraseNote, {}, {}},
-        {"&Tie to next note", CommandId::AddTie, {}, {}},
-        {"E&rase tie from this note", CommandId::EraseTie, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Erase this note"), CommandId::EraseNote, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Tie to next note"), CommandId::AddTie, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "E&rase tie from this note"), CommandId::EraseTie, {}, {}},
         {"", CommandId::None, {}, {}},
-        {"&Normal", CommandId::AccidentalNormal, {}, {}},
-        {"&Sharp", CommandId::AccidentalSharp, {}, {}},
-        {"&Flat", CommandId::AccidentalFlat, {}, {}},
-        {"N&atural", CommandId::AccidentalNatural, {}, {}},
-        {"Double Sharp (&x)", CommandId::AccidentalDoubleSharp, {}, {}},
-        {"Double Flat (&bb)", CommandId::AccidentalDoubleFlat, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Normal"), CommandId::AccidentalNormal, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Sharp"), CommandId::AccidentalSharp, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Flat"), CommandId::AccidentalFlat, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "N&atural"), CommandId::AccidentalNatural, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "Double Sharp (&x)"),
+         CommandId::AccidentalDoubleSharp,
+         {},
+         {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "Double Flat (&bb)"),
+         CommandId::AccidentalDoubleFlat,
+         {},
+         {}},
         {"", CommandId::None, {}, {}},
-        {"&Dynamics",
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Dynamics"),
          CommandId::None,
-         {{"fff\t(&1)", CommandId::DynamicFFF, {}, {}},
-          {"ff\t(&2)", CommandId::DynamicFF, {}, {}},
-          {"f\t(&3)", CommandId::DynamicF, {}, {}},
-          {"mf\t(&4)", CommandId::DynamicMF, {}, {}},
-          {"mp\t(&5)", CommandId::DynamicMP, {}, {}},
-          {"p\t(&6)", CommandId::DynamicP, {}, {}},
-          {"pp\t(&7)", CommandId::DynamicPP, {}, {}},
-          {"ppp\t(&8)", CommandId::DynamicPPP, {}, {}},
-          {"sf\t(&s)", CommandId::DynamicSF, {}, {}},
-          {"accent\t(&a)", CommandId::DynamicAccent, {}, {}},
+         {{QS_TRANSLATE_NOOP("PopupMenu", "fff\t(&1)"), CommandId::DynamicFFF, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "ff\t(&2)"), CommandId::DynamicFF, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "f\t(&3)"), CommandId::DynamicF, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "mf\t(&4)"), CommandId::DynamicMF, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "mp\t(&5)"), CommandId::DynamicMP, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "p\t(&6)"), CommandId::DynamicP, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "pp\t(&7)"), CommandId::DynamicPP, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "ppp\t(&8)"), CommandId::DynamicPPP, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "sf\t(&s)"), CommandId::DynamicSF, {}, {}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "accent\t(&a)"), CommandId::DynamicAccent, {}, {}},
           {"", CommandId::None, {}, {}},
-          {"&Clear Dynamic Markings", CommandId::DynamicClear, {}, {}}},
+          {QS_TRANSLATE_NOOP("PopupMenu", "&Clear Dynamic Markings"),
+           CommandId::DynamicClear,
+           {},
+           {}}},
          {}},
     };
     return items;
@@ -36,13 +47,19 @@ const std::vector<MenuItem>& NotePopup() {
 
 const std::vector<MenuItem>& BarPopup() {
     static const std::vector<MenuItem> items = {
-        {"&Insert bars in front of ...", CommandId::InsertBarsBefore, {}, {}},
-        {"Insert bars &after ...", CommandId::InsertBarsAfter, {}, {}},
-        {"&Delete", CommandId::DeleteBlock, {}, {}},
-        {"Clea&r", CommandId::ClearBlock, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Insert bars in front of ..."),
+         CommandId::InsertBarsBefore,
+         {},
+         {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "Insert bars &after ..."),
+         CommandId::InsertBarsAfter,
+         {},
+         {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Delete"), CommandId::DeleteBlock, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "Clea&r"), CommandId::ClearBlock, {}, {}},
         {"", CommandId::None, {}, {}},
-        {"&Copy", CommandId::Copy, {}, {}},
-        {"&Paste", CommandId::Paste, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Copy"), CommandId::Copy, {}, {}},
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Paste"), CommandId::Paste, {}, {}},
     };
     return items;
 }
@@ -50,8 +67,10 @@ const std::vector<MenuItem>& BarPopup() {
 }  // namespace
 
 const std::vector<MenuItem>& PopupMenuTable::Items(std::string_view menuName) {
-    static const std::vector<MenuItem> userText = {{"&Delete", CommandId::DeleteUserText, {}, {}}};
-    static const std::vector<MenuItem> null = {{"Insert Text", CommandId::InsertText, {}, {}}};
+    static const std::vector<MenuItem> userText = {
+        {QS_TRANSLATE_NOOP("PopupMenu", "&Delete"), CommandId::DeleteUserText, {}, {}}};
+    static const std::vector<MenuItem> null = {
+        {QS_TRANSLATE_NOOP("PopupMenu", "Insert Text"), CommandId::InsertText, {}, {}}};
     static const std::vector<MenuItem> none;
     if (menuName == "NotePopup") {
         return NotePopup();
@@ -66,4 +85,9 @@ const std::vector<MenuItem>& PopupMenuTable::Items(std::string_view menuName) {
         return null;
     }
     return none;
+}
+
+std::string PopupMenuTable::Caption(const MenuItem& item) {
+    return item.caption.empty() ? std::string()
+                                : Translation::Text("PopupMenu", std::string(item.caption).c_str());
 }

@@ -1,6 +1,6 @@
 #include "editor/ScorePainter.h"
 
-#include <cstdio>
+#include <string>
 
 #include "editor/GradientFill.h"
 #include "editor/ToolsManager.h"
@@ -12,6 +12,7 @@
 #include "model/SongText.h"
 #include "model/Track.h"
 #include "model/UserText.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -76,8 +77,9 @@ void ScorePainter::DrawPage(DeviceContext& dc, int page) {
 }
 
 void ScorePainter::DrawPageLabel(DeviceContext& dc, int page, int pageCount) {
-    char label[48];
-    std::snprintf(label, sizeof label, "Page %d of %d", page + 1, pageCount);
+    const std::string label =
+        Translation::Fill(Translation::Text("ScorePainter", "Page %d of %d"),
+                          {std::to_string(page + 1), std::to_string(pageCount)});
     dc.SelectFont(DrawResources::Instance().labelFont);
     dc.SetTextColor(Palette::kInk);
     dc.Text(PageGeometry::kPagePitch * page + 1895, 100, label);

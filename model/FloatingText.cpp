@@ -62,8 +62,12 @@ void FloatingText::MoveTo(int x, int y) {
     SetBox({x, y, box.width, box.height});
 }
 
-const std::string& FloatingText::ShownText() const {
-    return m_text.empty() ? m_style.placeholder : m_text;
+std::string FloatingText::ShownText() const {
+    return m_text.empty() ? Placeholder() : m_text;
+}
+
+std::string FloatingText::Placeholder() const {
+    return Translation::Text("FloatingText", m_style.placeholder.c_str());
 }
 
 void FloatingText::Measure() {
@@ -112,7 +116,7 @@ void FloatingText::Draw(DeviceContext& dc) {
 }
 
 void FloatingText::DrawPlaceholder(DeviceContext& dc, bool hovered) const {
-    const std::string& hint = m_style.placeholder;
+    const std::string hint = Placeholder();
     const int left = TextLeft(dc.TextExtent(hint).width);
     dc.SetTextColor(Palette::kPlaceholderHalo);
     for (const int dy : {-kHaloOffset, kHaloOffset}) {

@@ -9,6 +9,7 @@
 #include "model/Observer.h"
 #include "model/Palette.h"
 #include "model/SelObject.h"
+#include "platform/Translation.h"
 
 // A text box drawn on the score: song title and author, free texts, track
 // titles and lyrics. It keeps its text, font and rectangle; the key names its
@@ -23,7 +24,8 @@ public:
         int height = 30;
         int weight = 400;
         int alignment = AlignLeft;
-        std::string placeholder = "Insert Text...";
+        // Kept in English; shown in the user's language, never saved.
+        std::string placeholder = QS_TRANSLATE_NOOP("FloatingText", "Insert Text...");
         Color normalColor{Palette::kInk};
         Color activeColor{Palette::kHover};
         // Measuring never makes the box smaller than the box the layout gave
@@ -77,7 +79,10 @@ protected:
     virtual Rect HitRect() const { return m_rect; }
 
 private:
-    const std::string& ShownText() const;
+    std::string ShownText() const;
+    // The placeholder in the user's language, looked up each time so a
+    // language switch shows at the next drawing.
+    std::string Placeholder() const;
     void FitTo(Size extent);
     // The left edge of a text of this width under the alignment.
     int TextLeft(int width) const;

@@ -18,6 +18,9 @@ packages=(
     # Drawing the score, images and PDF: Qt's GUI module, and free faces
     # standing in for the Windows fonts the score's texts name.
     qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
+    # The second language: Qt's lupdate and lrelease with their CMake package,
+    # and a face for the Chinese texts.
+    qt6-l10n-tools qt6-tools-dev fonts-noto-cjk
 )
 
 missing=()

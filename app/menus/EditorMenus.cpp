@@ -13,6 +13,12 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Captions are translated as the menus are built, so building them again after
+// a language switch is all a switch needs.
+QString Caption(const MenuItem& item) {
+    return QString::fromStdString(MainMenuTable::Caption(item));
+}
+
 QList<QKeySequence> KeysOf(const MenuItem& item) {
     QList<QKeySequence> keys;
     for (const std::string_view key : item.keys) {
@@ -26,9 +32,9 @@ void AddItems(QMenu& menu, CommandActions& actions, const std::vector<MenuItem>&
         if (item.caption.empty()) {
             menu.addSeparator();
         } else if (!item.submenu.empty()) {
-            AddItems(*menu.addMenu(QObject::tr(item.caption.data())), actions, item.submenu);
+            AddItems(*menu.addMenu(Caption(item)), actions, item.submenu);
         } else {
-            actions.Add(menu, item.command, QObject::tr(item.caption.data()), KeysOf(item));
+            actions.Add(menu, item.command, Caption(item), KeysOf(item));
         }
     }
 }
@@ -36,14 +42,14 @@ void AddItems(QMenu& menu, CommandActions& actions, const std::vector<MenuItem>&
 }  // namespace
 
 QMenu* EditorMenus::AddMenu(QMenuBar& bar, CommandActions& actions, const MenuItem& menu) {
-    QMenu* added = bar.addMenu(QObject::tr(menu.caption.data()));
+    QMenu* added = bar.addMenu(Caption(menu));
     AddItems(*added, actions, menu.submenu);
     return added;
 }
 
 void EditorMenus::AddShortcuts(QWidget& window, CommandActions& actions) {
     for (const MenuItem& item : MainMenuTable::Shortcuts()) {
-        auto* action = new QAction(QObject::tr(item.caption.data()), &window);
+        auto* action = new QAction(Caption(item), &window);
         action->setShortcuts(KeysOf(item));
         QObject::connect(action, &QAction::triggered, &actions,
                          [&actions, command = item.command] { actions.Run(command); });

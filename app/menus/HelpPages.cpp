@@ -4,8 +4,19 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "editor/EditorMessages.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Prompt.h"
+#include "platform/Translation.h"
+
+namespace {
+
+// The message in the user's language with the page's file in it.
+std::string Message(const char* pattern, const std::filesystem::path& file) {
+    return Translation::Fill(Translation::Text("HelpPages", pattern), {file.string()});
+}
+
+}  // namespace
 
 bool HelpPages::Handles(CommandId command) {
     return !PageOf(command).empty();
@@ -31,7 +42,9 @@ bool HelpPages::Open(CommandId command, Prompt& prompt) {
     const std::filesystem::path file =
         std::filesystem::path(ProgramPaths::ExecutableDir()) / page.substr(0, hash);
     if (!std::filesystem::exists(file)) {
-        prompt.Show("The help pages are missing:\n" + file.string(), "Error", Prompt::ErrorIcon);
+        prompt.Show(
+            Message(QT_TRANSLATE_NOOP("HelpPages", "The help pages are missing:\n%s"), file),
+            messages::kError, Prompt::ErrorIcon);
         return false;
     }
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(file.string()));
@@ -39,8 +52,10 @@ bool HelpPages::Open(CommandId command, Prompt& prompt) {
         url.setFragment(QString::fromStdString(page.substr(hash + 1)));
     }
     if (!QDesktopServices::openUrl(url)) {
-        prompt.Show("No web browser could open the help page:\n" + file.string(), "Error",
-                    Prompt::ErrorIcon);
+        prompt.Show(
+            Message(QT_TRANSLATE_NOOP("HelpPages", "No web browser could open the help page:\n%s"),
+                    file),
+            messages::kError, Prompt::ErrorIcon);
         return false;
     }
     return true;

@@ -7,10 +7,10 @@
 #include "playback/SoundEngine.h"
 
 PlayMenu::PlayMenu(QMenuBar& bar, CQuillsong3Doc& document) : QObject(&bar), m_document(document) {
-    QMenu* menu = bar.addMenu(QStringLiteral("&Play"));
-    m_play = menu->addAction(QStringLiteral("&Play\tF5"));
+    QMenu* menu = bar.addMenu(tr("&Play"));
+    m_play = menu->addAction(tr("&Play\tF5"));
     m_play->setShortcut(QKeySequence(Qt::Key_F5));
-    m_stop = menu->addAction(QStringLiteral("&Stop\tF6"));
+    m_stop = menu->addAction(tr("&Stop\tF6"));
     m_stop->setShortcut(QKeySequence(Qt::Key_F6));
     connect(m_play, &QAction::triggered, this, &PlayMenu::PlayOrPause);
     connect(m_stop, &QAction::triggered, this, &PlayMenu::Stop);

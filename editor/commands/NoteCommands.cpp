@@ -16,6 +16,7 @@
 #include "model/Song.h"
 #include "model/Track.h"
 #include "platform/Prompt.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -131,7 +132,8 @@ bool NoteCommands::AddTie(CommandContext& context) {
         }
     }
     if (!tied) {
-        context.prompt.Show("Cannot add tie", messages::kError, Prompt::ErrorIcon);
+        context.prompt.Show(Translation::Text("NoteCommands", "Cannot add tie"), messages::kError,
+                            Prompt::ErrorIcon);
         return false;
     }
     Record(context, "Add Tie");
@@ -153,8 +155,9 @@ bool NoteCommands::EraseTie(CommandContext& context) {
     }
     if (!erased) {
         context.prompt.Show(
-            "Cannot erase tie. Make sure\n1. It is a tied note\n2. It is not the last note of the "
-            "tied notes.",
+            Translation::Text("NoteCommands",
+                              "Cannot erase tie. Make sure\n1. It is a tied note\n2. "
+                              "It is not the last note of the tied notes."),
             messages::kError, Prompt::ErrorIcon);
         return false;
     }
@@ -177,7 +180,8 @@ bool NoteCommands::SetAccidental(CommandContext& context, int accidental) {
         }
     }
     if (!changed) {
-        context.prompt.Show("No accidental changes", "Information", Prompt::InformationIcon);
+        context.prompt.Show(Translation::Text("NoteCommands", "No accidental changes"),
+                            messages::kInformation, Prompt::InformationIcon);
         return false;
     }
     Record(context, "Note SharpFlat");
@@ -203,8 +207,9 @@ bool NoteCommands::SetDynamic(CommandContext& context, int code) {
     if (refused) {
         // Marks already set on other targets go too: the command is all or nothing.
         context.document.RevertToRecorded();
-        context.prompt.Show("Cannot add dynamic markings to rests", messages::kError,
-                            Prompt::ErrorIcon);
+        context.prompt.Show(
+            Translation::Text("NoteCommands", "Cannot add dynamic markings to rests"),
+            messages::kError, Prompt::ErrorIcon);
         return false;
     }
     Record(context, "Dynamics");

@@ -36,8 +36,9 @@ bool TrackCommands::Insert(CommandContext& context, CommandId command) {
     }
     if (slot < 0) {
         const bool accompaniment = command == CommandId::InsertAccompanimentTrack;
-        context.prompt.Show(accompaniment ? kAccompanimentExists : kTooManyTracks, messages::kError,
-                            Prompt::ErrorIcon);
+        context.prompt.Show(Translation::Text("TrackCommands", accompaniment ? kAccompanimentExists
+                                                                             : kTooManyTracks),
+                            messages::kError, Prompt::ErrorIcon);
         return false;
     }
     context.window.UpdateScrollSizes();

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "editor/EditorMessages.h"
 #include "editor/PlaybackFollow.h"
 #include "editor/ScoreHitTest.h"
 #include "editor/ScoreKeys.h"
@@ -423,7 +424,7 @@ void CQuillsong3View::PlaybackEnded() {
 }
 
 void CQuillsong3View::ShowPlaybackError() {
-    m_prompt.Show(SoundEngine::ErrorText(SoundEngine::Instance().ErrorCode()), "Error",
+    m_prompt.Show(SoundEngine::ErrorText(SoundEngine::Instance().ErrorCode()), messages::kError,
                   Prompt::ErrorIcon);
 }
 

@@ -6,8 +6,8 @@
 
 namespace {
 
-QString Caption(std::string_view caption) {
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+QString Caption(const MenuItem& item) {
+    return QString::fromStdString(PopupMenuTable::Caption(item));
 }
 
 void AddItems(QMenu& menu, const std::vector<MenuItem>& items, const PopupMenus::Handler& handler) {
@@ -15,9 +15,9 @@ void AddItems(QMenu& menu, const std::vector<MenuItem>& items, const PopupMenus:
         if (item.caption.empty()) {
             menu.addSeparator();
         } else if (!item.submenu.empty()) {
-            AddItems(*menu.addMenu(Caption(item.caption)), item.submenu, handler);
+            AddItems(*menu.addMenu(Caption(item)), item.submenu, handler);
         } else {
-            QAction* action = menu.addAction(Caption(item.caption));
+            QAction* action = menu.addAction(Caption(item));
             action->setEnabled(static_cast<bool>(handler));
             QObject::connect(action, &QAction::triggered, &menu,
                              [handler, command = item.command] { handler(command); });

@@ -1,6 +1,7 @@
 #include "editor/qt/ScoreToolBar.h"
 
 #include <QAction>
+#include <QEvent>
 
 #include "editor/InputCommands.h"
 #include "editor/ToolsManager.h"
@@ -10,13 +11,9 @@ namespace {
 
 constexpr int kIconSize = 24;
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
-ScoreToolBar::ScoreToolBar(QWidget* parent) : QToolBar(QStringLiteral("Tools"), parent) {
+ScoreToolBar::ScoreToolBar(QWidget* parent) : QToolBar(parent) {
     setObjectName(QStringLiteral("ScoreToolBar"));
     setIconSize(QSize(kIconSize, kIconSize));
     setMovable(false);
@@ -25,12 +22,8 @@ ScoreToolBar::ScoreToolBar(QWidget* parent) : QToolBar(QStringLiteral("Tools"), 
         if (command > 0 && InputCommands::StartsGroup(id)) {
             addSeparator();
         }
-        const QString name = FromView(InputCommands::Name(id));
-        const QString prompt = FromView(InputCommands::Prompt(id)).section(QLatin1Char('\n'), 0, 0);
-        QAction* action = addAction(ToolBarIcons::For(command), name);
+        QAction* action = addAction(ToolBarIcons::For(command), QString());
         action->setCheckable(true);
-        action->setToolTip(name);
-        action->setStatusTip(prompt.isEmpty() ? name : prompt);
         connect(action, &QAction::triggered, this, [this, id] {
             InputCommands::Execute(id);
             // A button checked by the click stays so even when its command
@@ -39,6 +32,7 @@ ScoreToolBar::ScoreToolBar(QWidget* parent) : QToolBar(QStringLiteral("Tools"), 
         });
         m_actions.push_back(action);
     }
+    Retranslate();
     ToolsManager::Instance().Attach(this, 0);
     Refresh();
 }
@@ -52,6 +46,28 @@ void ScoreToolBar::Refresh() {
         m_actions[static_cast<size_t>(command)]->setChecked(
             InputCommands::IsChecked(static_cast<InputCommands::Command>(command)));
     }
+}
+
+void ScoreToolBar::Retranslate() {
+    setWindowTitle(tr("Tools"));
+    for (int command = 0; command < static_cast<int>(m_actions.size()); ++command) {
+        const auto id = static_cast<InputCommands::Command>(command);
+        const QString name = QString::fromStdString(InputCommands::Name(id));
+        const QString prompt =
+            QString::fromStdString(InputCommands::Prompt(id)).section(QLatin1Char('\n'), 0, 0);
+        QAction* action = m_actions[static_cast<size_t>(command)];
+        action->setText(name);
+        action->setToolTip(name);
+        action->setStatusTip(prompt.isEmpty() ? name : prompt);
+    }
+}
+
+void ScoreToolBar::changeEvent(QEvent* event) {
+    // Sent when the application's translator changes.
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    QToolBar::changeEvent(event);
 }
 
 void ScoreToolBar::Update(Subject* /*subject*/, int /*aspect*/) {

@@ -9,7 +9,8 @@ class QAction;
 
 // The tool bar of the score: the three tools, the note values, the
 // accidentals, the rest values, dot and triplet, and tie, in that order,
-// each a checkable button whose check follows the tool manager.
+// each a checkable button whose check follows the tool manager. Names,
+// tooltips and prompts follow the user's language, also after a switch.
 class ScoreToolBar : public QToolBar, public Observer {
     Q_OBJECT
 
@@ -25,6 +26,12 @@ public:
 
     void Update(Subject* subject, int aspect) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Gives the buttons their names, tooltips and prompts in the current language.
+    void Retranslate();
+
     std::vector<QAction*> m_actions;
 };

@@ -12,15 +12,15 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "Clear Bars";
-constexpr const char* kTrackLabel = "&Track:";
-constexpr const char* kFirstLabel = "&From bar:";
-constexpr const char* kLastLabel = "T&o bar:";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("ClearBarsDialog", "Clear Bars");
+constexpr const char* kTrackLabel = QT_TRANSLATE_NOOP("ClearBarsDialog", "&Track:");
+constexpr const char* kFirstLabel = QT_TRANSLATE_NOOP("ClearBarsDialog", "&From bar:");
+constexpr const char* kLastLabel = QT_TRANSLATE_NOOP("ClearBarsDialog", "T&o bar:");
 }  // namespace
 
 ClearBarsDialog::ClearBarsDialog(Song& song, Prompt& prompt, UndoManager& history, QWidget* parent)
     : QDialog(parent), m_song(song), m_prompt(prompt), m_history(history), m_form(song) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_tracks = DialogParts::List(m_form.TrackItems(), 0, this);
     m_tracks->setObjectName(QStringLiteral("tracks"));
     const std::vector<std::string> bars = FormFields::BarItems(song.GetNumBars());
@@ -41,9 +41,9 @@ ClearBarsDialog::ClearBarsDialog(Song& song, Prompt& prompt, UndoManager& histor
     connect(buttons, &QDialogButtonBox::accepted, this, &ClearBarsDialog::Ok);
 
     auto* fields = new QFormLayout;
-    fields->addRow(DialogParts::Label(kTrackLabel, m_tracks, this), m_tracks);
-    fields->addRow(DialogParts::Label(kFirstLabel, m_first, this), m_first);
-    fields->addRow(DialogParts::Label(kLastLabel, m_last, this), m_last);
+    fields->addRow(DialogParts::Label(tr(kTrackLabel), m_tracks, this), m_tracks);
+    fields->addRow(DialogParts::Label(tr(kFirstLabel), m_first, this), m_first);
+    fields->addRow(DialogParts::Label(tr(kLastLabel), m_last, this), m_last);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);

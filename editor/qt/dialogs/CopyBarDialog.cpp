@@ -16,28 +16,28 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "Copy Bar";
-constexpr const char* kSourceTrack = "&Source Track";
-constexpr const char* kDestinationTrack = "D&estination Track";
-constexpr const char* kCopyAll = "Copy &all tracks";
-constexpr const char* kSourceRange = "Source Bar Range";
-constexpr const char* kFirstLabel = "&From:";
-constexpr const char* kLastLabel = "&To:";
-constexpr const char* kDestinationBar = "Destination &Bar";
-constexpr const char* kRepetitions = "&Repetition(s)";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("CopyBarDialog", "Copy Bar");
+constexpr const char* kSourceTrack = QT_TRANSLATE_NOOP("CopyBarDialog", "&Source Track");
+constexpr const char* kDestinationTrack = QT_TRANSLATE_NOOP("CopyBarDialog", "D&estination Track");
+constexpr const char* kCopyAll = QT_TRANSLATE_NOOP("CopyBarDialog", "Copy &all tracks");
+constexpr const char* kSourceRange = QT_TRANSLATE_NOOP("CopyBarDialog", "Source Bar Range");
+constexpr const char* kFirstLabel = QT_TRANSLATE_NOOP("CopyBarDialog", "&From:");
+constexpr const char* kLastLabel = QT_TRANSLATE_NOOP("CopyBarDialog", "&To:");
+constexpr const char* kDestinationBar = QT_TRANSLATE_NOOP("CopyBarDialog", "Destination &Bar");
+constexpr const char* kRepetitions = QT_TRANSLATE_NOOP("CopyBarDialog", "&Repetition(s)");
 constexpr int kRepetitionsMaxLength = 20;
 }  // namespace
 
 CopyBarDialog::CopyBarDialog(Song& song, Prompt& prompt, UndoManager& history, QWidget* parent)
     : QDialog(parent), m_song(song), m_prompt(prompt), m_history(history), m_form(song) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_sources = DialogParts::List(m_form.SourceItems(), 0, this);
     m_sources->setObjectName(QStringLiteral("sourceTracks"));
     m_destinations = DialogParts::List(m_form.DestinationItems(), 0, this);
     m_destinations->setObjectName(QStringLiteral("destinationTracks"));
-    m_copyAll = new QCheckBox(DialogParts::Text(kCopyAll), this);
+    m_copyAll = new QCheckBox(tr(kCopyAll), this);
     m_copyAll->setObjectName(QStringLiteral("copyAll"));
-    auto* range = new QGroupBox(DialogParts::Text(kSourceRange), this);
+    auto* range = new QGroupBox(tr(kSourceRange), this);
     const std::vector<std::string> bars = FormFields::BarItems(song.GetNumBars());
     m_first = DialogParts::Combo(bars, m_form.FirstBar(), range);
     m_first->setObjectName(QStringLiteral("firstBar"));
@@ -65,16 +65,17 @@ CopyBarDialog::CopyBarDialog(Song& song, Prompt& prompt, UndoManager& history, Q
     connect(buttons, &QDialogButtonBox::accepted, this, &CopyBarDialog::Ok);
 
     auto* tracks = new QGridLayout;
-    tracks->addWidget(DialogParts::Label(kSourceTrack, m_sources, this), 0, 0);
-    tracks->addWidget(DialogParts::Label(kDestinationTrack, m_destinations, this), 0, 1);
+    tracks->addWidget(DialogParts::Label(tr(kSourceTrack), m_sources, this), 0, 0);
+    tracks->addWidget(DialogParts::Label(tr(kDestinationTrack), m_destinations, this), 0, 1);
     tracks->addWidget(m_sources, 1, 0);
     tracks->addWidget(m_destinations, 1, 1);
     auto* rangeFields = new QFormLayout(range);
-    rangeFields->addRow(DialogParts::Label(kFirstLabel, m_first, range), m_first);
-    rangeFields->addRow(DialogParts::Label(kLastLabel, m_last, range), m_last);
+    rangeFields->addRow(DialogParts::Label(tr(kFirstLabel), m_first, range), m_first);
+    rangeFields->addRow(DialogParts::Label(tr(kLastLabel), m_last, range), m_last);
     auto* fields = new QFormLayout;
-    fields->addRow(DialogParts::Label(kDestinationBar, m_destinationBar, this), m_destinationBar);
-    fields->addRow(DialogParts::Label(kRepetitions, m_repetitions, this), m_repetitions);
+    fields->addRow(DialogParts::Label(tr(kDestinationBar), m_destinationBar, this),
+                   m_destinationBar);
+    fields->addRow(DialogParts::Label(tr(kRepetitions), m_repetitions, this), m_repetitions);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tracks);
     layout->addWidget(m_copyAll);

@@ -12,17 +12,17 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "Delete Bars";
-constexpr const char* kRange = "Delete bars range";
-constexpr const char* kFirstLabel = "&From bar:";
-constexpr const char* kLastLabel = "&To bar:";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("DeleteBarsDialog", "Delete Bars");
+constexpr const char* kRange = QT_TRANSLATE_NOOP("DeleteBarsDialog", "Delete bars range");
+constexpr const char* kFirstLabel = QT_TRANSLATE_NOOP("DeleteBarsDialog", "&From bar:");
+constexpr const char* kLastLabel = QT_TRANSLATE_NOOP("DeleteBarsDialog", "&To bar:");
 }  // namespace
 
 DeleteBarsDialog::DeleteBarsDialog(Song& song, Prompt& prompt, UndoManager& history,
                                    QWidget* parent)
     : QDialog(parent), m_song(song), m_prompt(prompt), m_history(history) {
-    setWindowTitle(DialogParts::Text(kCaption));
-    auto* range = new QGroupBox(DialogParts::Text(kRange), this);
+    setWindowTitle(tr(kCaption));
+    auto* range = new QGroupBox(tr(kRange), this);
     const std::vector<std::string> bars = FormFields::BarItems(song.GetNumBars());
     m_first = DialogParts::Combo(bars, m_form.firstBar, range);
     m_first->setObjectName(QStringLiteral("firstBar"));
@@ -32,8 +32,8 @@ DeleteBarsDialog::DeleteBarsDialog(Song& song, Prompt& prompt, UndoManager& hist
     connect(buttons, &QDialogButtonBox::accepted, this, &DeleteBarsDialog::Ok);
 
     auto* fields = new QFormLayout(range);
-    fields->addRow(DialogParts::Label(kFirstLabel, m_first, range), m_first);
-    fields->addRow(DialogParts::Label(kLastLabel, m_last, range), m_last);
+    fields->addRow(DialogParts::Label(tr(kFirstLabel), m_first, range), m_first);
+    fields->addRow(DialogParts::Label(tr(kLastLabel), m_last, range), m_last);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(range);
     layout->addWidget(buttons);

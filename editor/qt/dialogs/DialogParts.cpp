@@ -44,8 +44,8 @@ void DialogParts::Show(QComboBox& combo, int index) {
     combo.setCurrentIndex(index);
 }
 
-QLabel* DialogParts::Label(const char* text, QWidget* field, QWidget* parent) {
-    auto* label = new QLabel(Text(text), parent);
+QLabel* DialogParts::Label(const QString& text, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setBuddy(field);
     return label;
 }

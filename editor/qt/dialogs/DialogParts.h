@@ -32,7 +32,7 @@ public:
     static void Show(QComboBox& combo, int index);
 
     // A label whose "&" access key gives the focus to its field.
-    static QLabel* Label(const char* text, QWidget* field, QWidget* parent);
+    static QLabel* Label(const QString& text, QWidget* field, QWidget* parent);
     // OK and Cancel, OK the default button; Cancel rejects the dialog and OK
     // is left for the dialog to connect (accepted()).
     static QDialogButtonBox* OkCancel(QDialog& dialog);

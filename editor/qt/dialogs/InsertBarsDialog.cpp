@@ -12,21 +12,22 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "Insert Bars";
-constexpr const char* kNumberLabel = "&Number of bars:";
-constexpr const char* kPositionLabel = "&Insert:";
-constexpr const char* kBarLabel = "&Bar:";
-constexpr const char* kBefore = "Before";
-constexpr const char* kAfter = "After";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("InsertBarsDialog", "Insert Bars");
+constexpr const char* kNumberLabel = QT_TRANSLATE_NOOP("InsertBarsDialog", "&Number of bars:");
+constexpr const char* kPositionLabel = QT_TRANSLATE_NOOP("InsertBarsDialog", "&Insert:");
+constexpr const char* kBarLabel = QT_TRANSLATE_NOOP("InsertBarsDialog", "&Bar:");
+constexpr const char* kBefore = QT_TRANSLATE_NOOP("InsertBarsDialog", "Before");
+constexpr const char* kAfter = QT_TRANSLATE_NOOP("InsertBarsDialog", "After");
 }  // namespace
 
 InsertBarsDialog::InsertBarsDialog(Song& song, Prompt& prompt, UndoManager& history,
                                    QWidget* parent)
     : QDialog(parent), m_song(song), m_prompt(prompt), m_history(history) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_number = new QLineEdit(DialogParts::Text(m_form.numberText), this);
     m_number->setObjectName(QStringLiteral("number"));
-    m_position = DialogParts::Combo({kBefore, kAfter}, m_form.before ? 0 : 1, this);
+    m_position = DialogParts::Combo({tr(kBefore).toStdString(), tr(kAfter).toStdString()},
+                                    m_form.before ? 0 : 1, this);
     m_position->setObjectName(QStringLiteral("position"));
     m_bar = DialogParts::Combo(FormFields::BarItems(song.GetNumBars()), m_form.barIndex, this);
     m_bar->setObjectName(QStringLiteral("bar"));
@@ -34,9 +35,9 @@ InsertBarsDialog::InsertBarsDialog(Song& song, Prompt& prompt, UndoManager& hist
     connect(buttons, &QDialogButtonBox::accepted, this, &InsertBarsDialog::Ok);
 
     auto* fields = new QFormLayout;
-    fields->addRow(DialogParts::Label(kNumberLabel, m_number, this), m_number);
-    fields->addRow(DialogParts::Label(kPositionLabel, m_position, this), m_position);
-    fields->addRow(DialogParts::Label(kBarLabel, m_bar, this), m_bar);
+    fields->addRow(DialogParts::Label(tr(kNumberLabel), m_number, this), m_number);
+    fields->addRow(DialogParts::Label(tr(kPositionLabel), m_position, this), m_position);
+    fields->addRow(DialogParts::Label(tr(kBarLabel), m_bar, this), m_bar);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);

@@ -8,13 +8,13 @@
 #include "editor/qt/dialogs/DialogParts.h"
 
 namespace {
-constexpr const char* kCaption = "Lyrics";
-constexpr const char* kTrackLabel = "&Tracks with lyrics:";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("LyricsDialog", "Lyrics");
+constexpr const char* kTrackLabel = QT_TRANSLATE_NOOP("LyricsDialog", "&Tracks with lyrics:");
 }  // namespace
 
 LyricsDialog::LyricsDialog(Song& song, Prompt& prompt, UndoManager& history, QWidget* parent)
     : QDialog(parent), m_prompt(prompt), m_history(history), m_form(song) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_tracks = DialogParts::List(m_form.Items(), 0, this);
     m_tracks->setObjectName(QStringLiteral("tracks"));
     for (int row = 0; row < m_tracks->count(); ++row) {
@@ -26,7 +26,7 @@ LyricsDialog::LyricsDialog(Song& song, Prompt& prompt, UndoManager& history, QWi
     connect(buttons, &QDialogButtonBox::accepted, this, &LyricsDialog::Ok);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DialogParts::Label(kTrackLabel, m_tracks, this));
+    layout->addWidget(DialogParts::Label(tr(kTrackLabel), m_tracks, this));
     layout->addWidget(m_tracks);
     layout->addWidget(buttons);
 }

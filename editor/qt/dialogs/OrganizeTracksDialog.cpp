@@ -10,21 +10,21 @@
 #include "editor/qt/dialogs/DialogParts.h"
 
 namespace {
-constexpr const char* kCaption = "Organize Tracks";
-constexpr const char* kTrackLabel = "&Tracks:";
-constexpr const char* kUp = "&Up";
-constexpr const char* kDown = "&Down";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("OrganizeTracksDialog", "Organize Tracks");
+constexpr const char* kTrackLabel = QT_TRANSLATE_NOOP("OrganizeTracksDialog", "&Tracks:");
+constexpr const char* kUp = QT_TRANSLATE_NOOP("OrganizeTracksDialog", "&Up");
+constexpr const char* kDown = QT_TRANSLATE_NOOP("OrganizeTracksDialog", "&Down");
 }  // namespace
 
 OrganizeTracksDialog::OrganizeTracksDialog(Song& song, Prompt& prompt, UndoManager& history,
                                            QWidget* parent)
     : QDialog(parent), m_prompt(prompt), m_history(history), m_form(song) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_tracks = DialogParts::List(m_form.Items(), m_form.Chosen(), this);
     m_tracks->setObjectName(QStringLiteral("tracks"));
-    auto* up = new QPushButton(DialogParts::Text(kUp), this);
+    auto* up = new QPushButton(tr(kUp), this);
     up->setObjectName(QStringLiteral("up"));
-    auto* down = new QPushButton(DialogParts::Text(kDown), this);
+    auto* down = new QPushButton(tr(kDown), this);
     down->setObjectName(QStringLiteral("down"));
     // Enter closes the dialog even right after a move: Space repeats one.
     up->setAutoDefault(false);
@@ -43,7 +43,7 @@ OrganizeTracksDialog::OrganizeTracksDialog(Song& song, Prompt& prompt, UndoManag
     body->addWidget(m_tracks);
     body->addLayout(moves);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DialogParts::Label(kTrackLabel, m_tracks, this));
+    layout->addWidget(DialogParts::Label(tr(kTrackLabel), m_tracks, this));
     layout->addLayout(body);
     layout->addWidget(buttons);
 }

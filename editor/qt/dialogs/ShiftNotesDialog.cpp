@@ -15,22 +15,23 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "Shift Notes";
-constexpr const char* kTrackLabel = "&Track:";
-constexpr const char* kFirstLabel = "&From bar:";
-constexpr const char* kLastLabel = "T&o bar:";
-constexpr const char* kStepsLabel = "&Steps:";
-constexpr const char* kUpward = "&Upward";
-constexpr const char* kDownward = "&Downward";
-constexpr const char* kWarning =
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("ShiftNotesDialog", "Shift Notes");
+constexpr const char* kTrackLabel = QT_TRANSLATE_NOOP("ShiftNotesDialog", "&Track:");
+constexpr const char* kFirstLabel = QT_TRANSLATE_NOOP("ShiftNotesDialog", "&From bar:");
+constexpr const char* kLastLabel = QT_TRANSLATE_NOOP("ShiftNotesDialog", "T&o bar:");
+constexpr const char* kStepsLabel = QT_TRANSLATE_NOOP("ShiftNotesDialog", "&Steps:");
+constexpr const char* kUpward = QT_TRANSLATE_NOOP("ShiftNotesDialog", "&Upward");
+constexpr const char* kDownward = QT_TRANSLATE_NOOP("ShiftNotesDialog", "&Downward");
+constexpr const char* kWarning = QT_TRANSLATE_NOOP(
+    "ShiftNotesDialog",
     "Warning : After shifting, some notes may fall outside the editable range (too high / too "
-    "low).";
+    "low).");
 }  // namespace
 
 ShiftNotesDialog::ShiftNotesDialog(Song& song, Prompt& prompt, UndoManager& history,
                                    QWidget* parent)
     : QDialog(parent), m_song(song), m_prompt(prompt), m_history(history), m_form(song) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_tracks = DialogParts::List(m_form.TrackItems(), 0, this);
     m_tracks->setObjectName(QStringLiteral("tracks"));
     m_first = DialogParts::Combo(m_form.BarItems(), m_form.FirstBar(), this);
@@ -39,12 +40,12 @@ ShiftNotesDialog::ShiftNotesDialog(Song& song, Prompt& prompt, UndoManager& hist
     m_last->setObjectName(QStringLiteral("lastBar"));
     m_steps = new QLineEdit(QStringLiteral("0"), this);
     m_steps->setObjectName(QStringLiteral("steps"));
-    m_upward = new QRadioButton(DialogParts::Text(kUpward), this);
+    m_upward = new QRadioButton(tr(kUpward), this);
     m_upward->setObjectName(QStringLiteral("upward"));
     m_upward->setChecked(true);
-    auto* downward = new QRadioButton(DialogParts::Text(kDownward), this);
+    auto* downward = new QRadioButton(tr(kDownward), this);
     downward->setObjectName(QStringLiteral("downward"));
-    auto* warning = new QLabel(DialogParts::Text(kWarning), this);
+    auto* warning = new QLabel(tr(kWarning), this);
     warning->setWordWrap(true);
     QDialogButtonBox* buttons = DialogParts::OkCancel(*this);
     buttons->button(QDialogButtonBox::Ok)->setEnabled(m_form.OkEnabled());
@@ -63,10 +64,10 @@ ShiftNotesDialog::ShiftNotesDialog(Song& song, Prompt& prompt, UndoManager& hist
     direction->addWidget(m_upward);
     direction->addWidget(downward);
     auto* fields = new QFormLayout;
-    fields->addRow(DialogParts::Label(kTrackLabel, m_tracks, this), m_tracks);
-    fields->addRow(DialogParts::Label(kFirstLabel, m_first, this), m_first);
-    fields->addRow(DialogParts::Label(kLastLabel, m_last, this), m_last);
-    fields->addRow(DialogParts::Label(kStepsLabel, m_steps, this), m_steps);
+    fields->addRow(DialogParts::Label(tr(kTrackLabel), m_tracks, this), m_tracks);
+    fields->addRow(DialogParts::Label(tr(kFirstLabel), m_first, this), m_first);
+    fields->addRow(DialogParts::Label(tr(kLastLabel), m_last, this), m_last);
+    fields->addRow(DialogParts::Label(tr(kStepsLabel), m_steps, this), m_steps);
     fields->addRow(direction);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

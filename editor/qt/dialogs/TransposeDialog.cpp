@@ -13,17 +13,18 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "Transpose the music";
-constexpr const char* kNewKey = "&New Key";
-constexpr const char* kSemitones = "Number of &Semitones";
-constexpr const char* kMajor = "&Major";
-constexpr const char* kMinor = "M&inor";
-constexpr const char* kDirectionLabel = "&Direction:";
-constexpr const char* kUpward = "Upward";
-constexpr const char* kDownward = "Downward";
-constexpr const char* kWarning =
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("TransposeDialog", "Transpose the music");
+constexpr const char* kNewKey = QT_TRANSLATE_NOOP("TransposeDialog", "&New Key");
+constexpr const char* kSemitones = QT_TRANSLATE_NOOP("TransposeDialog", "Number of &Semitones");
+constexpr const char* kMajor = QT_TRANSLATE_NOOP("TransposeDialog", "&Major");
+constexpr const char* kMinor = QT_TRANSLATE_NOOP("TransposeDialog", "M&inor");
+constexpr const char* kDirectionLabel = QT_TRANSLATE_NOOP("TransposeDialog", "&Direction:");
+constexpr const char* kUpward = QT_TRANSLATE_NOOP("TransposeDialog", "Upward");
+constexpr const char* kDownward = QT_TRANSLATE_NOOP("TransposeDialog", "Downward");
+constexpr const char* kWarning = QT_TRANSLATE_NOOP(
+    "TransposeDialog",
     "Warning : After transposition, some notes may fall outside the editable range (too high / "
-    "too low).";
+    "too low).");
 constexpr int kMaxSemitones = 11;
 }  // namespace
 
@@ -34,25 +35,26 @@ TransposeDialog::TransposeDialog(std::unique_ptr<Song>& song, Prompt& prompt, Un
       m_prompt(prompt),
       m_history(history),
       m_form(song->GetKeySignature()) {
-    setWindowTitle(DialogParts::Text(kCaption));
-    m_newKey = new QRadioButton(DialogParts::Text(kNewKey), this);
+    setWindowTitle(tr(kCaption));
+    m_newKey = new QRadioButton(tr(kNewKey), this);
     m_newKey->setObjectName(QStringLiteral("newKey"));
-    m_major = new QRadioButton(DialogParts::Text(kMajor), this);
+    m_major = new QRadioButton(tr(kMajor), this);
     m_major->setObjectName(QStringLiteral("major"));
-    m_minor = new QRadioButton(DialogParts::Text(kMinor), this);
+    m_minor = new QRadioButton(tr(kMinor), this);
     m_minor->setObjectName(QStringLiteral("minor"));
     m_majorKeys = DialogParts::Combo(TransposeSongForm::MajorKeys(), m_form.KeyIndex(), this);
     m_majorKeys->setObjectName(QStringLiteral("majorKeys"));
     m_minorKeys = DialogParts::Combo(TransposeSongForm::MinorKeys(), m_form.KeyIndex(), this);
     m_minorKeys->setObjectName(QStringLiteral("minorKeys"));
-    m_semitones = new QRadioButton(DialogParts::Text(kSemitones), this);
+    m_semitones = new QRadioButton(tr(kSemitones), this);
     m_semitones->setObjectName(QStringLiteral("semitones"));
     m_semitoneCount =
         DialogParts::Combo(FormFields::BarItems(kMaxSemitones), m_form.SemitoneIndex(), this);
     m_semitoneCount->setObjectName(QStringLiteral("semitoneCount"));
-    m_direction = DialogParts::Combo({kUpward, kDownward}, m_form.Upward() ? 0 : 1, this);
+    m_direction = DialogParts::Combo({tr(kUpward).toStdString(), tr(kDownward).toStdString()},
+                                     m_form.Upward() ? 0 : 1, this);
     m_direction->setObjectName(QStringLiteral("direction"));
-    auto* warning = new QLabel(DialogParts::Text(kWarning), this);
+    auto* warning = new QLabel(tr(kWarning), this);
     warning->setWordWrap(true);
     QDialogButtonBox* buttons = DialogParts::OkCancel(*this);
 
@@ -100,7 +102,7 @@ TransposeDialog::TransposeDialog(std::unique_ptr<Song>& song, Prompt& prompt, Un
     grid->addWidget(m_minorKeys, 0, 3);
     grid->addWidget(m_semitones, 1, 0);
     grid->addWidget(m_semitoneCount, 1, 3);
-    grid->addWidget(DialogParts::Label(kDirectionLabel, m_direction, this), 2, 0);
+    grid->addWidget(DialogParts::Label(tr(kDirectionLabel), m_direction, this), 2, 0);
     grid->addWidget(m_direction, 2, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
