@@ -31,7 +31,6 @@ CMainFrame::CMainFrame(CQuillsong3Doc& document, Prompt* messages)
       m_view(new CQuillsong3View(m_messages, this)),
       m_toolBar(new ScoreToolBar(this)),
       m_commands(new CommandActions(document, *m_view, m_messages, this)) {
-    Languages::Apply(Settings::Instance().GetLang());
     BuildMenus();
     EditorMenus::AddShortcuts(*this, *m_commands);
     setCentralWidget(m_view);

@@ -10,6 +10,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQuillsong3Doc.h"
+#include "app/Languages.h"
 #include "app/QtSettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/SplashWindow.h"
@@ -122,6 +123,9 @@ int CQuillsong3App::Run(int argc, char** argv, const std::string& file) {
         return 1;
     }
     Settings::Instance().SetStore(std::make_unique<QtSettingsStore>());
+    // Without its translation file the second language falls back to the
+    // built-in texts.
+    Languages::Apply(Settings::Instance().GetLang());
     CQuillsong3Doc document(UndoManager::Instance());
     document.NewFirstSong();
     CMainFrame frame(document);
