@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,10 +10,12 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQuillsong3Doc.h"
+#include "app/Languages.h"
 #include "app/QtSettingsStore.h"
 #include "app/RecentFiles.h"
 #include "app/menus/EditMenu.h"
 #include "app/menus/FileMenu.h"
+#include "app/menus/OptionsMenu.h"
 #include "editor/InputCommands.h"
 #include "editor/UndoManager.h"
 #include "editor/qt/CQuillsong3View.h"
@@ -156,6 +160,29 @@ TEST_F(DocumentLifecycleTest, SettingsAreWrittenOnCloseAndReadBack) {
     const QSettings stored(QStringLiteral("Fernwick"), QStringLiteral("Quillsong"));
     EXPECT_EQ(stored.value(QStringLiteral("Settings/Lang")).toInt(), 2);
     settings.SetStore(nullptr);
+}
+
+// The Options menu switches the language at once: the menus are made again
+// in it, and the choice is remembered.
+TEST_F(DocumentLifecycleTest, TheLanguageSwitchesTheMenusBothWays) {
+    auto editMenuTitle = [this] {
+        for (QAction* action : frame->menuBar()->actions()) {
+            if (action->menu() != nullptr && action->menu()->actions().size() > 4 &&
+                action->menu()->actions().at(0) == frame->Edit().UndoAction()) {
+                return action->text().toStdString();
+            }
+        }
+        return std::string();
+    };
+    ASSERT_EQ(editMenuTitle(), "&Edit");
+    frame->Options().LanguageAction(Languages::kTraditionalChinese)->trigger();
+    EXPECT_EQ(Languages::Current(), Languages::kTraditionalChinese);
+    EXPECT_EQ(Settings::Instance().GetLang(), 2);
+    EXPECT_EQ(editMenuTitle(), "編輯(&E)");
+    EXPECT_TRUE(frame->Options().LanguageAction(Languages::kTraditionalChinese)->isChecked());
+    frame->Options().LanguageAction(Languages::kEnglish)->trigger();
+    EXPECT_EQ(editMenuTitle(), "&Edit");
+    EXPECT_EQ(Settings::Instance().GetLang(), 1);
 }
 
 }  // namespace
