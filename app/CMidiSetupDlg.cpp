@@ -12,25 +12,27 @@
 #include "playback/SoundEngine.h"
 
 namespace {
-constexpr const char* kCaption = "MIDI Setup";
-constexpr const char* kSelect = "Select the device for MIDI Output.";
-constexpr const char* kExplain = "The program will use this device to play sound.";
-constexpr const char* kTest = "&Test";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("CMidiSetupDlg", "MIDI Setup");
+constexpr const char* kSelect =
+    QT_TRANSLATE_NOOP("CMidiSetupDlg", "Select the device for MIDI Output.");
+constexpr const char* kExplain =
+    QT_TRANSLATE_NOOP("CMidiSetupDlg", "The program will use this device to play sound.");
+constexpr const char* kTest = QT_TRANSLATE_NOOP("CMidiSetupDlg", "&Test");
 }  // namespace
 
 CMidiSetupDlg::CMidiSetupDlg(Prompt& prompt, QWidget* parent)
     : QDialog(parent), m_form(SoundEngine::Instance()) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     m_hasDevices = m_form.Load(prompt);
-    auto* select = new QLabel(DialogParts::Text(kSelect), this);
+    auto* select = new QLabel(tr(kSelect), this);
     m_devices = DialogParts::Combo(m_form.DeviceNames(), m_form.Selected(), this);
     m_devices->setObjectName(QStringLiteral("devices"));
     m_devices->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     select->setBuddy(m_devices);
-    m_test = new QPushButton(DialogParts::Text(kTest), this);
+    m_test = new QPushButton(tr(kTest), this);
     m_test->setObjectName(QStringLiteral("test"));
     m_test->setAutoDefault(false);
-    auto* explain = new QLabel(DialogParts::Text(kExplain), this);
+    auto* explain = new QLabel(tr(kExplain), this);
     QDialogButtonBox* buttons = DialogParts::OkCancel(*this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
 

@@ -21,16 +21,16 @@
 #include "model/Song.h"
 
 namespace {
-constexpr const char* kCaption = "New Music Wizard";
-constexpr const char* kTracks = "Tracks";
-constexpr const char* kTemplate = "&Template";
-constexpr const char* kCustom = "C&ustom";
-constexpr const char* kKey = "Key";
-constexpr const char* kMajor = "&Major";
-constexpr const char* kMinor = "M&inor";
-constexpr const char* kTempo = "T&empo";
-constexpr const char* kTimeSignature = "Time &Signature";
-constexpr const char* kUseDefault = "Use &Default";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("CNewSongDlg", "New Music Wizard");
+constexpr const char* kTracks = QT_TRANSLATE_NOOP("CNewSongDlg", "Tracks");
+constexpr const char* kTemplate = QT_TRANSLATE_NOOP("CNewSongDlg", "&Template");
+constexpr const char* kCustom = QT_TRANSLATE_NOOP("CNewSongDlg", "C&ustom");
+constexpr const char* kKey = QT_TRANSLATE_NOOP("CNewSongDlg", "Key");
+constexpr const char* kMajor = QT_TRANSLATE_NOOP("CNewSongDlg", "&Major");
+constexpr const char* kMinor = QT_TRANSLATE_NOOP("CNewSongDlg", "M&inor");
+constexpr const char* kTempo = QT_TRANSLATE_NOOP("CNewSongDlg", "T&empo");
+constexpr const char* kTimeSignature = QT_TRANSLATE_NOOP("CNewSongDlg", "Time &Signature");
+constexpr const char* kUseDefault = QT_TRANSLATE_NOOP("CNewSongDlg", "Use &Default");
 constexpr int kCountDigits = 2;
 constexpr int kTempoDigits = 3;
 // How far the count fields stand in from the radio button they belong to.
@@ -41,10 +41,12 @@ struct CountField {
     const char* name;
 };
 // In the order of NewSongWizardForm::Count.
-constexpr std::array<CountField, 4> kCountFields = {{{"Tre&ble", "treble"},
-                                                     {"B&ass", "bass"},
-                                                     {"&Percussion", "percussion"},
-                                                     {"Accompa&niment", "accompaniment"}}};
+constexpr std::array<CountField, 4> kCountFields = {{
+    {QT_TRANSLATE_NOOP("CNewSongDlg", "Tre&ble"), "treble"},
+    {QT_TRANSLATE_NOOP("CNewSongDlg", "B&ass"), "bass"},
+    {QT_TRANSLATE_NOOP("CNewSongDlg", "&Percussion"), "percussion"},
+    {QT_TRANSLATE_NOOP("CNewSongDlg", "Accompa&niment"), "accompaniment"},
+}};
 
 // Sets the text only when it differs, so the caret of a field being typed in
 // stays where it is.
@@ -57,13 +59,13 @@ void ShowText(QLineEdit& field, const std::string& text) {
 }  // namespace
 
 CNewSongDlg::CNewSongDlg(Prompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(prompt) {
-    setWindowTitle(DialogParts::Text(kCaption));
+    setWindowTitle(tr(kCaption));
     // Created in the order Tab walks them.
     QWidget* tracks = MakeTracks();
     QWidget* key = MakeKey();
     QWidget* tempo = MakeTempo();
     QWidget* timeSignature = MakeTimeSignature();
-    auto* useDefault = new QPushButton(DialogParts::Text(kUseDefault), this);
+    auto* useDefault = new QPushButton(tr(kUseDefault), this);
     useDefault->setObjectName(QStringLiteral("useDefault"));
     useDefault->setAutoDefault(false);
     QDialogButtonBox* buttons = DialogParts::OkCancel(*this);
@@ -94,17 +96,18 @@ CNewSongDlg::CNewSongDlg(Prompt& prompt, QWidget* parent) : QDialog(parent), m_p
 }
 
 QWidget* CNewSongDlg::MakeTracks() {
-    auto* box = new QGroupBox(DialogParts::Text(kTracks), this);
-    m_template = new QRadioButton(DialogParts::Text(kTemplate), box);
+    auto* box = new QGroupBox(tr(kTracks), this);
+    m_template = new QRadioButton(tr(kTemplate), box);
     m_template->setObjectName(QStringLiteral("template"));
-    m_templates = DialogParts::List(NewSongWizardForm::Templates(), m_form.TemplateIndex(), box);
+    m_templates = DialogParts::List(NewSongWizardForm::Shown(NewSongWizardForm::Templates()),
+                                    m_form.TemplateIndex(), box);
     m_templates->setObjectName(QStringLiteral("templates"));
     // Every template in view without scrolling.
     const int rows = m_templates->count();
     m_templates->setFixedHeight(m_templates->sizeHintForRow(0) * rows +
                                 2 * m_templates->frameWidth() + 2);
     m_templates->setMinimumWidth(m_templates->sizeHintForColumn(0) + 8);
-    m_custom = new QRadioButton(DialogParts::Text(kCustom), box);
+    m_custom = new QRadioButton(tr(kCustom), box);
     m_custom->setObjectName(QStringLiteral("custom"));
     // Two pairs of label and field a row, under "Custom" whose they are.
     auto* counts = new QGridLayout;
@@ -113,7 +116,8 @@ QWidget* CNewSongDlg::MakeTracks() {
         m_counts[i] = MakeNumberField(kCountFields[i].name, kCountDigits, box);
         const int row = static_cast<int>(i) / 2;
         const int column = static_cast<int>(i) % 2 * 3;
-        counts->addWidget(DialogParts::Label(kCountFields[i].label, m_counts[i], box), row, column);
+        counts->addWidget(DialogParts::Label(tr(kCountFields[i].label), m_counts[i], box), row,
+                          column);
         counts->addWidget(m_counts[i], row, column + 1);
     }
     counts->setColumnMinimumWidth(2, kIndent);
@@ -128,10 +132,10 @@ QWidget* CNewSongDlg::MakeTracks() {
 }
 
 QWidget* CNewSongDlg::MakeKey() {
-    auto* box = new QGroupBox(DialogParts::Text(kKey), this);
-    m_major = new QRadioButton(DialogParts::Text(kMajor), box);
+    auto* box = new QGroupBox(tr(kKey), this);
+    m_major = new QRadioButton(tr(kMajor), box);
     m_major->setObjectName(QStringLiteral("major"));
-    m_minor = new QRadioButton(DialogParts::Text(kMinor), box);
+    m_minor = new QRadioButton(tr(kMinor), box);
     m_minor->setObjectName(QStringLiteral("minor"));
     m_majorKeys = DialogParts::Combo(TransposeSongForm::MajorKeys(), m_form.KeyIndex(), box);
     m_majorKeys->setObjectName(QStringLiteral("majorKeys"));
@@ -148,8 +152,9 @@ QWidget* CNewSongDlg::MakeKey() {
 }
 
 QWidget* CNewSongDlg::MakeTempo() {
-    auto* box = new QGroupBox(DialogParts::Text(kTempo), this);
-    m_tempos = DialogParts::Combo(NewSongWizardForm::TempoNames(), m_form.TempoIndex(), box);
+    auto* box = new QGroupBox(tr(kTempo), this);
+    m_tempos = DialogParts::Combo(NewSongWizardForm::Shown(NewSongWizardForm::TempoNames()),
+                                  m_form.TempoIndex(), box);
     m_tempos->setObjectName(QStringLiteral("tempos"));
     m_tempo = MakeNumberField("tempo", kTempoDigits, box);
     auto* layout = new QHBoxLayout(box);
@@ -159,7 +164,7 @@ QWidget* CNewSongDlg::MakeTempo() {
 }
 
 QWidget* CNewSongDlg::MakeTimeSignature() {
-    auto* box = new QGroupBox(DialogParts::Text(kTimeSignature), this);
+    auto* box = new QGroupBox(tr(kTimeSignature), this);
     m_timeSignatures = new QButtonGroup(box);
     auto* layout = new QHBoxLayout(box);
     const std::vector<std::string> names = NewSongWizardForm::TimeSignatureNames();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "editor/EditorMessages.h"
 #include "editor/SongHistory.h"
 #include "editor/ToolsManager.h"
 #include "editor/UndoManager.h"
@@ -77,7 +78,7 @@ bool CQuillsong3Doc::Open(const std::string& path, Prompt& prompt) {
         if (m_song) {
             RestoreSoundSettings(tempo);
         }
-        prompt.Show(e.Message(), "Error", Prompt::ErrorIcon);
+        prompt.Show(e.Message(), messages::kError, Prompt::ErrorIcon);
         return false;
     }
 }
@@ -152,7 +153,8 @@ bool CQuillsong3Doc::Save(const std::string& path, Prompt& prompt) {
         return false;
     }
     if (m_song->GetNumTracks() == 0) {
-        prompt.Show(StringTable::Get(ids::kCannotSaveWithoutTracks), "Error", Prompt::ErrorIcon);
+        prompt.Show(StringTable::Get(ids::kCannotSaveWithoutTracks), messages::kError,
+                    Prompt::ErrorIcon);
         return false;
     }
     try {
@@ -160,7 +162,7 @@ bool CQuillsong3Doc::Save(const std::string& path, Prompt& prompt) {
         ToolsManager::Instance().SetDragState(0);
         SongFiles::Save(*m_song, path);
     } catch (const Exception& e) {
-        prompt.Show(e.Message(), "Error", Prompt::ErrorIcon);
+        prompt.Show(e.Message(), messages::kError, Prompt::ErrorIcon);
         return false;
     }
     SetPathName(path);
@@ -176,7 +178,7 @@ bool CQuillsong3Doc::ExportMidi(const std::string& path, Prompt& prompt) {
         const std::lock_guard lock(m_docMutex);
         MidiExporter::WriteFile(*m_song, path);
     } catch (const Exception& e) {
-        prompt.Show(e.Message(), "Error", Prompt::ErrorIcon);
+        prompt.Show(e.Message(), messages::kError, Prompt::ErrorIcon);
         return false;
     }
     return true;

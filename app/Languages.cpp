@@ -12,14 +12,25 @@ namespace {
 // Qt's own widgets look these texts up under Qt's contexts. Listing them here
 // keeps them in our translation file, so the buttons of our dialogs and
 // message boxes and the edit fields' context menu speak the language too.
-// The generic and GNOME platform themes name the buttons differently.
+// The generic and GNOME platform themes name the buttons differently; Save
+// and Discard answer the question whether to save changes.
 [[maybe_unused]] constexpr const char* kQtTexts[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
-    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),      QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),      QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
-    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),       QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),     QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Save"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "Close without Saving"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
 };
 

@@ -10,6 +10,7 @@
 #include "platform/Prompt.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -19,12 +20,15 @@ struct Template {
     std::array<const char*, 4> counts;
 };
 
+constexpr const char* kContext = "NewSongWizardForm";
+
 constexpr std::array<Template, 5> kTemplates = {{
-    {"Treble", {"1", "0", "0", "0"}},
-    {"Treble + Accompaniment", {"1", "0", "0", "1"}},
-    {"Treble + Bass", {"1", "1", "0", "0"}},
-    {"Treble + Accompaniment + Percussion", {"1", "0", "1", "1"}},
-    {"Treble + Bass + Percussion", {"1", "1", "1", "0"}},
+    {QS_TRANSLATE_NOOP("NewSongWizardForm", "Treble"), {"1", "0", "0", "0"}},
+    {QS_TRANSLATE_NOOP("NewSongWizardForm", "Treble + Accompaniment"), {"1", "0", "0", "1"}},
+    {QS_TRANSLATE_NOOP("NewSongWizardForm", "Treble + Bass"), {"1", "1", "0", "0"}},
+    {QS_TRANSLATE_NOOP("NewSongWizardForm", "Treble + Accompaniment + Percussion"),
+     {"1", "0", "1", "1"}},
+    {QS_TRANSLATE_NOOP("NewSongWizardForm", "Treble + Bass + Percussion"), {"1", "1", "1", "0"}},
 }};
 
 constexpr std::array<int, NewSongWizardForm::kCustomTempo> kTempoPresets = {50,  63,  71, 92,
@@ -52,9 +56,26 @@ const std::vector<std::string>& NewSongWizardForm::Templates() {
 }
 
 const std::vector<std::string>& NewSongWizardForm::TempoNames() {
-    static const std::vector<std::string> names = {"Largo",    "Larghetto", "Andagio", "Andante",
-                                                   "Moderato", "Allegro",   "Presto",  "Custom"};
+    static const std::vector<std::string> names = {
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Largo"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Larghetto"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Andagio"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Andante"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Moderato"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Allegro"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Presto"),
+        QS_TRANSLATE_NOOP("NewSongWizardForm", "Custom"),
+    };
     return names;
+}
+
+std::vector<std::string> NewSongWizardForm::Shown(const std::vector<std::string>& names) {
+    std::vector<std::string> shown;
+    shown.reserve(names.size());
+    for (const std::string& name : names) {
+        shown.push_back(Translation::Text(kContext, name.c_str()));
+    }
+    return shown;
 }
 
 std::vector<std::string> NewSongWizardForm::TimeSignatureNames() {

@@ -23,10 +23,13 @@ public:
     // The tempo list's last entry, the only one whose value is typed.
     static constexpr int kCustomTempo = 7;
 
-    // The template list, in list order.
+    // The template list, in list order, in English.
     static const std::vector<std::string>& Templates();
-    // "Largo" ... "Presto", "Custom".
+    // "Largo" ... "Presto", "Custom", in English.
     static const std::vector<std::string>& TempoNames();
+    // Names from Templates or TempoNames in the user's language, in the same
+    // order, for the dialog to show; the lists themselves stay English.
+    static std::vector<std::string> Shown(const std::vector<std::string>& names);
     // "2/2", "2/4", "3/4", "4/4", "6/8".
     static std::vector<std::string> TimeSignatureNames();
 

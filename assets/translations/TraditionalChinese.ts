@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>CMidiSetupDlg</name>
+    <message>
+        <source>MIDI Setup</source>
+        <translation>MIDI 設定</translation>
+    </message>
+    <message>
+        <source>Select the device for MIDI Output.</source>
+        <translation>請選擇 MIDI 輸出裝置。</translation>
+    </message>
+    <message>
+        <source>The program will use this device to play sound.</source>
+        <translation>本程式會用這個裝置播放聲音。</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>測試(&amp;T)</translation>
+    </message>
+</context>
+<context>
+    <name>CNewSongDlg</name>
+    <message>
+        <source>New Music Wizard</source>
+        <translation>新樂曲精靈</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>音軌</translation>
+    </message>
+    <message>
+        <source>&amp;Template</source>
+        <translation>範本(&amp;T)</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom</source>
+        <translation>自訂(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>調性</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>大調(&amp;M)</translation>
+    </message>
+    <message>
+        <source>M&amp;inor</source>
+        <translation>小調(&amp;I)</translation>
+    </message>
+    <message>
+        <source>T&amp;empo</source>
+        <translation>速度(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Time &amp;Signature</source>
+        <translation>拍號(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Use &amp;Default</source>
+        <translation>使用預設值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Tre&amp;ble</source>
+        <translation>高音譜(&amp;B)</translation>
+    </message>
+    <message>
+        <source>B&amp;ass</source>
+        <translation>低音譜(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Percussion</source>
+        <translation>打擊樂(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Accompa&amp;niment</source>
+        <translation>伴奏(&amp;N)</translation>
+    </message>
+</context>
+<context>
     <name>ClearBarsDialog</name>
     <message>
         <source>Clear Bars</source>
@@ -231,6 +309,69 @@ Copy and paste across them is not allowed.</source>
     <message>
         <source>The accompaniment track must be on the top</source>
         <translation>伴奏音軌必須位於最上方</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>開新檔案(&amp;N)	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>開啟舊檔(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>儲存檔案(&amp;S)	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存新檔(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Export to &amp;MIDI...</source>
+        <translation>匯出成 MIDI 檔(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>列印(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>預覽列印(&amp;V)</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>列印設定(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>要儲存 %1 的變更嗎？</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Export music to MIDI file</source>
+        <translation>將樂曲匯出成 MIDI 檔</translation>
+    </message>
+    <message>
+        <source>MIDI files (*.mid)</source>
+        <translation>MIDI 檔案 (*.mid)</translation>
     </message>
 </context>
 <context>
@@ -549,6 +690,61 @@ Select</source>
     </message>
 </context>
 <context>
+    <name>NewSongWizardForm</name>
+    <message>
+        <source>Treble</source>
+        <translation>高音譜</translation>
+    </message>
+    <message>
+        <source>Treble + Accompaniment</source>
+        <translation>高音譜 + 伴奏</translation>
+    </message>
+    <message>
+        <source>Treble + Bass</source>
+        <translation>高音譜 + 低音譜</translation>
+    </message>
+    <message>
+        <source>Treble + Accompaniment + Percussion</source>
+        <translation>高音譜 + 伴奏 + 打擊樂</translation>
+    </message>
+    <message>
+        <source>Treble + Bass + Percussion</source>
+        <translation>高音譜 + 低音譜 + 打擊樂</translation>
+    </message>
+    <message>
+        <source>Largo</source>
+        <translation>廣板</translation>
+    </message>
+    <message>
+        <source>Larghetto</source>
+        <translation>小廣板</translation>
+    </message>
+    <message>
+        <source>Andagio</source>
+        <translation>慢板</translation>
+    </message>
+    <message>
+        <source>Andante</source>
+        <translation>行板</translation>
+    </message>
+    <message>
+        <source>Moderato</source>
+        <translation>中板</translation>
+    </message>
+    <message>
+        <source>Allegro</source>
+        <translation>快板</translation>
+    </message>
+    <message>
+        <source>Presto</source>
+        <translation>急板</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+</context>
+<context>
     <name>NoteCommands</name>
     <message>
         <source>Cannot add tie</source>
@@ -569,6 +765,21 @@ Select</source>
     <message>
         <source>Cannot add dynamic markings to rests</source>
         <translation>休止符無法加上力度記號</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>選項(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>語言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;MIDI Setup...</source>
+        <translation>MIDI 設定(&amp;M)...</translation>
     </message>
 </context>
 <context>
@@ -730,6 +941,14 @@ Select</source>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>不要儲存</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -763,6 +982,17 @@ Select</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Loading the notation font...</source>
+        <translation>正在載入樂譜字型...</translation>
+    </message>
+    <message>
+        <source>Loading the instruments...</source>
+        <translation>正在載入樂器...</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -779,6 +1009,14 @@ Select</source>
     <message>
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不要儲存</translation>
     </message>
 </context>
 <context>

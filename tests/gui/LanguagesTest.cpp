@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +14,8 @@
 #include <string>
 
 #include "app/CMainFrame.h"
+#include "app/CMidiSetupDlg.h"
+#include "app/CNewSongDlg.h"
 #include "app/CQuillsong3Doc.h"
 #include "app/Languages.h"
 #include "editor/DeleteTrackForm.h"
@@ -27,8 +30,11 @@
 #include "model/UserText.h"
 #include "platform/FixedPrompt.h"
 #include "platform/ProgramPaths.h"
+#include "platform/Settings.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
+#include "playback/FakeDeviceDirectory.h"
+#include "playback/SoundEngine.h"
 #include "support/EngineReset.h"
 #include "support/OffscreenGui.h"
 #include "support/RecordingDeviceContext.h"
@@ -43,7 +49,7 @@ namespace {
 using Texts = std::map<std::string, std::string>;
 
 const Texts kEnglish = {
-    {"menu bar", "&Edit|&View|&Bar|&Track|&Music|&Play|&Help"},
+    {"menu bar", "&File|&Edit|&View|&Bar|&Track|&Music|&Options|&Play|&Help"},
     {"undo", "&Undo\tCtrl+Z"},
     {"copy", "&Copy\tCtrl-C"},
     {"next page", "Ne&xt Page\tCtrl+PgDown"},
@@ -63,12 +69,18 @@ const Texts kEnglish = {
     {"drum", "[20]Tambourine"},
     {"dialog caption", "Insert Bars"},
     {"dialog label", "&Number of bars:"},
+    {"wizard caption", "New Music Wizard"},
+    {"wizard label", "Tre&ble"},
+    {"wizard tempo", "Moderato"},
+    {"MIDI Setup caption", "MIDI Setup"},
+    {"MIDI Setup label", "Select the device for MIDI Output."},
     {"placeholder", "Insert Text..."},
     {"page label", "Page 1 of 1"},
 };
 
 const Texts kChinese = {
-    {"menu bar", "編輯(&E)|檢視(&V)|小節(&B)|音軌(&T)|音樂(&M)|播放(&P)|說明(&H)"},
+    {"menu bar",
+     "檔案(&F)|編輯(&E)|檢視(&V)|小節(&B)|音軌(&T)|音樂(&M)|選項(&O)|播放(&P)|說明(&H)"},
     {"undo", "復原(&U)\tCtrl+Z"},
     {"copy", "複製(&C)\tCtrl-C"},
     {"next page", "下一頁(&X)\tCtrl+PgDown"},
@@ -86,6 +98,11 @@ const Texts kChinese = {
     {"drum", "[20]鈴鼓"},
     {"dialog caption", "插入小節"},
     {"dialog label", "小節數(&N)："},
+    {"wizard caption", "新樂曲精靈"},
+    {"wizard label", "高音譜(&B)"},
+    {"wizard tempo", "中板"},
+    {"MIDI Setup caption", "MIDI 設定"},
+    {"MIDI Setup label", "請選擇 MIDI 輸出裝置。"},
     {"placeholder", "插入文字..."},
     {"page label", "第 1 頁，共 1 頁"},
 };
@@ -106,6 +123,9 @@ protected:
         std::string error;
         ASSERT_TRUE(NotationFonts::Load(error)) << error;
         ASSERT_EQ(Languages::Current(), Languages::kEnglish);
+        // MIDI Setup lists a device, so it opens without a warning.
+        SoundEngine::Instance().SetDeviceDirectory(std::make_shared<FakeDeviceDirectory>(
+            std::vector<FakeDevice>{FakeDevice::Working("Synth A")}));
         song = std::make_unique<Song>("Title", "Author", 4, 100, Song::TimeSignature{4, 4}, 0);
         song->AddTrebleTrack();
         song->AddUserText(300, 400);
@@ -113,6 +133,8 @@ protected:
     void TearDown() override {
         Languages::Apply(Languages::kEnglish);
         ProgramPaths::OverrideExecutableDir("");
+        SoundEngine::Instance().SetDeviceDirectory(nullptr);
+        Settings::Instance().SetStore(nullptr);
         EngineReset::TearDown();
     }
 
@@ -122,10 +144,14 @@ protected:
         CQuillsong3Doc document(UndoManager::Instance());
         document.NewFirstSong();
         FixedPrompt messages(Prompt::No);
+        // The window applies the remembered language as it opens; it is the
+        // one in effect, as when the program starts.
+        Settings::Instance().SetLang(Languages::Current());
         CMainFrame frame(document, &messages);
         AddMenuTexts(frame, shown);
         AddFormTexts(shown);
         AddDialogTexts(shown);
+        AddWizardTexts(shown);
         AddPageTexts(shown);
         shown["instrument"] = StringTable::Get(ids::kFirstProgramName + 40);
         shown["drum"] = StringTable::Get(ids::kFirstDrumName + 19);
@@ -136,10 +162,11 @@ protected:
     static void AddMenuTexts(CMainFrame& frame, Texts& shown) {
         const QList<QAction*> menus = frame.menuBar()->actions();
         shown["menu bar"] = Joined(menus);
-        const QList<QAction*> edit = menus.at(0)->menu()->actions();
+        // File, Edit, View, ...
+        const QList<QAction*> edit = menus.at(1)->menu()->actions();
         shown["undo"] = edit.at(0)->text().toStdString();
         shown["copy"] = edit.at(3)->text().toStdString();
-        shown["next page"] = menus.at(1)->menu()->actions().last()->text().toStdString();
+        shown["next page"] = menus.at(2)->menu()->actions().last()->text().toStdString();
         shown.merge(ToolBarTexts(frame.ToolBar()));
         QMenu popup;
         PopupMenus::Fill(popup, "NotePopup", nullptr);
@@ -167,6 +194,32 @@ protected:
         InsertBarsDialog dialog(*song, answer, history);
         shown["dialog caption"] = dialog.windowTitle().toStdString();
         shown["dialog label"] = dialog.findChildren<QLabel*>().at(0)->text().toStdString();
+    }
+
+    // The New Music Wizard and MIDI Setup: their captions, the labels of the
+    // treble count and the device list, and the wizard's tempo, whose name
+    // comes from the core's list.
+    void AddWizardTexts(Texts& shown) {
+        FixedPrompt answer(Prompt::Ok);
+        CNewSongDlg wizard(answer);
+        shown["wizard caption"] = wizard.windowTitle().toStdString();
+        shown["wizard label"] = LabelOf(wizard, "treble");
+        shown["wizard tempo"] =
+            wizard.findChild<QComboBox*>(QStringLiteral("tempos"))->currentText().toStdString();
+        CMidiSetupDlg midiSetup(answer);
+        shown["MIDI Setup caption"] = midiSetup.windowTitle().toStdString();
+        shown["MIDI Setup label"] = LabelOf(midiSetup, "devices");
+        EXPECT_TRUE(answer.AskedSoFar().empty());
+    }
+
+    // The text of the label whose access key leads to the named field.
+    static std::string LabelOf(const QWidget& dialog, const char* field) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr && label->buddy()->objectName() == field) {
+                return label->text().toStdString();
+            }
+        }
+        return "no label for " + std::string(field);
     }
 
     // OK and Cancel of a dialog, named by Qt's platform theme: GNOME's gives
