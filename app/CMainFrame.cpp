@@ -83,7 +83,11 @@ void CMainFrame::SetLanguage(int lang) {
     // The old bar takes its menus and their controllers with it; the
     // commands forget its actions first.
     m_commands->ForgetActions();
+    QMenuBar* previous = menuBar();
     setMenuBar(new QMenuBar(this));
+    // Qt would delete the old bar later; its menus' controllers watch the
+    // document and the history, so they go now.
+    delete previous;
     BuildMenus();
     removeToolBar(m_toolBar);
     delete m_toolBar;

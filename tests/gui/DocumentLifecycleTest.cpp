@@ -46,15 +46,17 @@ protected:
         RecentFiles::Forget();
         std::string error;
         ASSERT_TRUE(NotationFonts::Load(error)) << error;
-        document.NewFirstSong();
         Open(Prompt::Yes);
     }
     void TearDown() override {
         frame.reset();
         EngineReset::TearDown();
     }
+    // A window for the document; the song is made anew, since every object
+    // of a song keeps the window that showed it as an observer.
     void Open(Prompt::Answer answer) {
         frame.reset();
+        document.NewFirstSong();
         prompt = std::make_unique<FixedPrompt>(answer);
         frame = std::make_unique<CMainFrame>(document, prompt.get());
         frame->show();
@@ -144,7 +146,6 @@ TEST_F(DocumentLifecycleTest, ClosingAModifiedSongAsksFirst) {
         ASSERT_EQ(prompt->AskedSoFar().size(), 1u);
         EXPECT_EQ(prompt->AskedSoFar()[0].text, "Save changes to Untitled?");
         EXPECT_EQ(prompt->AskedSoFar()[0].buttons, Prompt::SaveDiscardCancelButtons);
-        document.NewFirstSong();
     }
 }
 
