@@ -29,6 +29,7 @@
 #include "playback/SoundEngine.h"
 #include "support/NoteBarTestKit.h"
 #include "support/OffscreenGui.h"
+#include "support/ViewPoints.h"
 
 namespace {
 
@@ -96,16 +97,7 @@ protected:
         }
         return found;
     }
-    QPoint Visible(Point logical) {
-        const QPoint device = View().ToDevicePoint(logical);
-        const QSize size = View().viewport()->size();
-        if (!QRect(QPoint(0, 0), size).contains(device)) {
-            const Point scroll = View().ScrollPosition();
-            View().ScrollTo({scroll.x + device.x() - size.width() / 2,
-                             scroll.y + device.y() - size.height() / 2});
-        }
-        return View().ToDevicePoint(logical);
-    }
+    QPoint Visible(Point logical) { return VisiblePoint(View(), logical); }
     Point InBar(int track, int bar, int dx, int dy) {
         const Box box = TheSong().GetBar(track, bar)->GetBox();
         return {box.x + dx, box.y + dy};

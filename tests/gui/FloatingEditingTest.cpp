@@ -32,6 +32,7 @@
 #include "playback/MessageRecorder.h"
 #include "support/NoteBarTestKit.h"
 #include "support/OffscreenGui.h"
+#include "support/ViewPoints.h"
 
 namespace {
 
@@ -68,16 +69,7 @@ protected:
         return static_cast<MelodicBar&>(*TheSong().GetBar(track, bar));
     }
     // Scrolls the point into sight and gives its place in the viewport.
-    QPoint Visible(Point logical) {
-        const QPoint device = View().ToDevicePoint(logical);
-        const QSize size = View().viewport()->size();
-        if (!QRect(QPoint(0, 0), size).contains(device)) {
-            const Point scroll = View().ScrollPosition();
-            View().ScrollTo({scroll.x + device.x() - size.width() / 2,
-                             scroll.y + device.y() - size.height() / 2});
-        }
-        return View().ToDevicePoint(logical);
-    }
+    QPoint Visible(Point logical) { return VisiblePoint(View(), logical); }
     void Click(Point logical) {
         QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::NoModifier, Visible(logical));
     }
