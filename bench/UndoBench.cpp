@@ -5,6 +5,7 @@
 #include "editor/ToolsManager.h"
 #include "editor/UndoManager.h"
 #include "model/Observer.h"
+#include "model/SongRecord.h"
 #include "support/DenseSong.h"
 
 // The undo history on the densest song with lyrics, observed as the window
@@ -159,6 +160,11 @@ void BM_RecordDenseSong(benchmark::State& state) {
     for (auto _ : state) {
         auto record = fixture.Source().Snapshot();
         benchmark::DoNotOptimize(record.get());
+    }
+    const auto record = fixture.Source().Snapshot();
+    if (const auto* flat = dynamic_cast<const SongRecord*>(record.get())) {
+        state.counters["record_KB"] =
+            static_cast<double>(flat->GetData().bytes.Capacity()) / 1024.0;
     }
 }
 BENCHMARK(BM_RecordDenseSong)->ArgName("whole_copy")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -55,14 +55,6 @@ void RecordBytes::AppendSplit(const std::byte* from, std::size_t count) {
     }
 }
 
-std::size_t RecordBytes::Size() const {
-    std::size_t size = 0;
-    for (std::size_t i = 0; i < m_chunks.size(); ++i) {
-        size += UsedIn(i);
-    }
-    return size;
-}
-
 void RecordBytes::StartChunk() {
     if (!m_chunks.empty()) {
         m_chunks.back().used = m_used;

@@ -71,8 +71,7 @@ public:
         }
     }
 
-    // Bytes written, and bytes held by the chunks.
-    std::size_t Size() const;
+    // The bytes held by the chunks.
     std::size_t Capacity() const { return m_chunks.size() * kChunkSize; }
 
 private:
