@@ -14,16 +14,17 @@ class Song;
 
 // One recorded state of a song, as the undo history keeps it. The bulk of a
 // song (its bars with their chords, notes, lyrics, marks and chord boxes) is
-// written field by field into one flat block of bytes; the few objects a song
-// or track has only one of (title and author, free texts, track titles,
-// selectors and sliders) are kept as copies beside it; each object's observers
-// are an index into a short table of the distinct registration lists. Making
-// one walks the song once and allocates a handful of blocks, and dropping one
-// frees them, whatever the song's size. A record never changes, so copies of
-// it share it. Rebuild makes a new song equal to the recorded one in every
-// field, geometry and observers included, as the song's copy constructor
-// would have: the song itself starts unobserved, its chord boxes report to
-// their new bar, and no accompaniment is generated.
+// written field by field into flat bytes (RecordBytes); the few objects a
+// song or track has only one of (title and author, free texts, track titles,
+// selectors and sliders) are kept as copies beside them; each object's
+// observers are an index into a short table of the distinct registration
+// lists. Making one walks the song once and allocates one block per 64 KiB of
+// fields and one per kept control, not one per note; dropping one frees just
+// those. A record never changes, so copies of it share it. Rebuild makes a
+// new song equal to the recorded one in every field, geometry and observers
+// included, as the song's copy constructor would have: the song itself starts
+// unobserved, its chord boxes report to their new bar, and no accompaniment
+// is generated.
 class SongRecord : public Undoable {
 public:
     // What a record holds; the writer fills it, the reader reads it.

@@ -1,8 +1,8 @@
 #include "model/SongRecordWriter.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
+#include <string>
 
 #include "model/ChordBar.h"
 #include "model/MelodicBar.h"

@@ -11,7 +11,6 @@ class Bar;
 class ChordBar;
 class NoteBar;
 class Song;
-class Subject;
 class Track;
 
 // Writes a song into a record's data: the layouts SongRecord declares, in its
