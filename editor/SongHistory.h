@@ -6,10 +6,10 @@ class Song;
 class UndoManager;
 
 // Undo, redo and revert as the document performs them: the document's song
-// is replaced by a fresh copy of a recorded state (never the recorded copy
-// itself, so the same entry can be restored again), the copy's instruments
-// and volumes go to the sound engine and the score is laid out again. The
-// caller then tells its observers that it holds another song.
+// is replaced by a song made anew from a recorded state (the record itself
+// never changes, so the same entry can be restored again), the new song's
+// instruments and volumes go to the sound engine and the score is laid out
+// again. The caller then tells its observers that it holds another song.
 class SongHistory {
 public:
     explicit SongHistory(UndoManager& history) : m_history(history) {}

@@ -7,10 +7,11 @@
 #include "editor/UndoElem.h"
 #include "model/Subject.h"
 
-// The undo history: up to four whole copies of the song, oldest first, and
-// the index of the one that equals the document's song. Observers hear
-// aspect 0 for every recorded edit (not for a song's base entry, tagged
-// "Init"). One instance per process; user-interface thread only.
+// The undo history: up to four recorded states of the song, oldest first,
+// and the index of the one that equals the document's song. A state is what
+// the song's Snapshot gives (a flat SongRecord, cheap to make and to drop).
+// Observers hear aspect 0 for every recorded edit (not for a song's base
+// entry, tagged "Init"). One instance per process; user-interface thread only.
 class UndoManager : public Subject {
 public:
     static constexpr int kLimit = 4;

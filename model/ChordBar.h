@@ -61,6 +61,9 @@ public:
     void AdoptBox(std::unique_ptr<ChordCombo> box, int step);
 
 private:
+    // Rebuilding from an undo record replaces the boxes directly.
+    friend class SongRecordReader;
+
     static void PlayPattern(const Bar& pattern, int rootOffset, int beat, Bar& output);
 
     int m_beats;

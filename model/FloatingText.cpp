@@ -57,6 +57,11 @@ void FloatingText::SetRect(const Rect& rect) {
     m_layoutSize = {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+void FloatingText::SetRect(const Rect& rect, Size layoutSize) {
+    m_rect = rect;
+    m_layoutSize = layoutSize;
+}
+
 void FloatingText::MoveTo(int x, int y) {
     const Box box = GetBox();
     SetBox({x, y, box.width, box.height});

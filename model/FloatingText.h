@@ -51,6 +51,11 @@ public:
     const Style& GetStyle() const { return m_style; }
     const Rect& GetRect() const { return m_rect; }
     void SetRect(const Rect& rect);
+    // The size last given by SetBox or SetRect, which measuring keeps for
+    // texts placed by something else; set back together with the rectangle
+    // when a text is rebuilt as it was.
+    Size GetLayoutSize() const { return m_layoutSize; }
+    void SetRect(const Rect& rect, Size layoutSize);
     Box GetBox() const;
     void SetBox(const Box& box);
     // Moves the top-left corner, keeping the size.

@@ -30,6 +30,9 @@ public:
     // A new empty text under the step's chord, observed like the bar; it
     // replaces any text the step had.
     LyricText& Add(NoteBar& bar, int step);
+    // Puts a text rebuilt from an undo record under the step, as it was,
+    // replacing any text the step had.
+    void Put(int step, std::unique_ptr<LyricText> lyric) { m_entries[step] = std::move(lyric); }
     // Brings the line in line with the bar's chords: the text of a step that
     // no longer starts a chord is appended to the nearest earlier text, every
     // chord step gets a text, and all are placed under their notes.

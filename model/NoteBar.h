@@ -202,6 +202,8 @@ protected:
 private:
     // Reading a file fills the chords, lyrics and marks directly.
     friend class NoteBarArchive;
+    // So does rebuilding from an undo record.
+    friend class SongRecordReader;
 
     Note* WriteNoteAt(int x, int y, const PencilSettings& pencil);
     // What the grid's edits need of this bar.

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/EditingState.h"
+#include "model/SongRecord.h"
 #include "model/SoundSettings.h"
 #include "platform/Exception.h"
 #include "platform/StringIds.h"
@@ -65,10 +66,13 @@ std::unique_ptr<SelObject> Song::Clone() const {
 }
 
 std::unique_ptr<Undoable> Song::Snapshot() const {
-    return std::make_unique<Song>(*this);
+    return SongRecord::Of(*this);
 }
 
 std::unique_ptr<Song> Song::CopyOf(const Undoable& snapshot) {
+    if (const auto* record = dynamic_cast<const SongRecord*>(&snapshot)) {
+        return record->Rebuild();
+    }
     const auto* song = dynamic_cast<const Song*>(&snapshot);
     return song != nullptr ? std::make_unique<Song>(*song) : nullptr;
 }

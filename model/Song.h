@@ -34,13 +34,16 @@ public:
     // A deep copy that starts with no observers of its own and no generated
     // accompaniment; its children keep their registrations.
     Song(const Song& other);
-    // A copy of a snapshot taken by the undo history.
+    // A new song equal to a snapshot taken by the undo history (a SongRecord,
+    // or a whole Song); null for anything else.
     static std::unique_ptr<Song> CopyOf(const Undoable& snapshot);
     Song& operator=(const Song&) = delete;
     ~Song() override;
 
     const char* GetClassName() const override { return "Song"; }
     std::unique_ptr<SelObject> Clone() const override;
+    // A SongRecord of the song as it stands: a flat record that costs a walk
+    // over the song, not a copy of it.
     std::unique_ptr<Undoable> Snapshot() const override;
     SelObject* HitTest(int x, int y) override;
     Rect GetBoundingRect() const override { return {}; }
@@ -124,6 +127,9 @@ public:
     const Box& GetBox() const { return m_box; }
 
 private:
+    // Rebuilding from an undo record sets the texts and the box directly.
+    friend class SongRecordReader;
+
     void Store(Archive& archive);
     void Load(Archive& archive);
     void LoadTracks(Archive& archive, int count);

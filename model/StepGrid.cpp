@@ -394,6 +394,10 @@ void StepGrid::AddRead(std::unique_ptr<Note> note, SelObject& bar) {
     slot->AddNote(std::move(note));
 }
 
+void StepGrid::Put(int step, std::unique_ptr<NoteChord> chord) {
+    m_chords.at(static_cast<size_t>(step)) = std::move(chord);
+}
+
 NoteChord& StepGrid::NewChord(int step, const EditContext& context) {
     auto chord = std::make_unique<NoteChord>(&context.bar);
     chord->CopyObservers(context.bar);

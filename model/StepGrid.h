@@ -136,6 +136,9 @@ public:
     // Adds a note read from a file to the chord at its step, which must lie
     // in the bar, starting an unobserved chord of the bar when there is none.
     void AddRead(std::unique_ptr<Note> note, SelObject& bar);
+    // Puts a chord rebuilt from an undo record in the step's slot, replacing
+    // any chord there; the chord comes with its notes and its parent set.
+    void Put(int step, std::unique_ptr<NoteChord> chord);
 
 private:
     NoteChord& NewChord(int step, const EditContext& context);

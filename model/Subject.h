@@ -1,19 +1,31 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class Observer;
 
 // Keeps, for each of 20 aspects, an ordered list of observers (each at most
 // once per aspect) and tells them about changes. Every object of the song
-// model derives from it, so registrations are held compactly: one vector of
-// (observer, aspect) pairs in registration order, which keeps each aspect's
-// order and costs one small allocation per observed object. The subject does
-// not own its observers.
+// model derives from it, and nearly all of a song's objects are observed
+// alike, so registrations are held as one immutable list of (observer,
+// aspect) pairs in registration order, shared by every subject that has the
+// same: a copy shares its original's list, attaching the same observer to
+// many subjects in a row gives them all one new list, and any change to a
+// subject's registrations replaces its list. An unobserved subject holds
+// none. The subject does not own its observers.
 class Subject {
 public:
     static constexpr int kNumAspects = 20;
+
+    struct Registration {
+        Observer* observer;
+        std::uint8_t aspect;
+        bool operator==(const Registration&) const = default;
+    };
+    using Registrations = std::vector<Registration>;
+    using SharedRegistrations = std::shared_ptr<const Registrations>;
 
     Subject() = default;
     // A copy is observed by the same observers as the original.
@@ -42,13 +54,16 @@ public:
 
     // The aspect's observers in registration order.
     std::vector<Observer*> ObserversOf(int aspect) const;
-    bool HasObservers() const { return !m_registrations.empty(); }
+    bool HasObservers() const { return m_registrations != nullptr; }
+    // The whole list, null while unobserved; subjects observed alike may
+    // share it. Setting it back whole is for records that rebuild an object
+    // as it was observed.
+    const SharedRegistrations& GetRegistrations() const { return m_registrations; }
+    void SetRegistrations(SharedRegistrations registrations);
 
 private:
-    struct Registration {
-        Observer* observer;
-        std::uint8_t aspect;
-        bool operator==(const Registration&) const = default;
-    };
-    std::vector<Registration> m_registrations;
+    bool IsRegistered(const Registration& entry) const;
+
+    // Null rather than empty.
+    SharedRegistrations m_registrations;
 };

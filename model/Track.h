@@ -167,6 +167,10 @@ public:
     static int StaffHeightFor(int trackType);
 
 private:
+    // Rebuilding from an undo record sets the type and the controls directly,
+    // without building the children a type brings.
+    friend class SongRecordReader;
+
     void BuildChildren();
     // The title, selector and slider in front of the track's first staff.
     void PlaceControls();

@@ -80,6 +80,35 @@ TEST(SubjectTest, CopyObserversGoesThroughTheVirtualAttach) {
     EXPECT_FALSE(target.HasObservers());
 }
 
+// Registrations are shared between subjects observed alike; a change to one
+// subject's registrations must never reach another's.
+TEST(SubjectTest, SubjectsObservedAlikeShareOneListUntilOneOfThemChanges) {
+    Song song("t", "a", 3, 100, {4, 4}, 0);
+    song.AddTrebleTrack();
+    song.AddPercussionTrack();
+    RecordingObserver view, extra;
+    song.Attach(&view, 8);
+    song.Attach(&view, 10);
+    Bar& treble = *song.GetBar(0, 2);
+    Bar& drums = *song.GetBar(1, 0);
+    EXPECT_EQ(treble.GetRegistrations(), drums.GetRegistrations());
+    const auto copy = treble.Clone();
+    EXPECT_EQ(copy->GetRegistrations(), treble.GetRegistrations());
+
+    drums.Detach(&view, 8);
+    drums.Attach(&extra, 3);
+    EXPECT_EQ(treble.ObserversOf(8), (std::vector<Observer*>{&view}));
+    EXPECT_TRUE(treble.ObserversOf(3).empty());
+    EXPECT_EQ(copy->ObserversOf(8), (std::vector<Observer*>{&view}));
+    EXPECT_EQ(drums.ObserversOf(3), (std::vector<Observer*>{&extra}));
+    EXPECT_TRUE(drums.ObserversOf(8).empty());
+
+    drums.Detach(&view, 10);
+    drums.Detach(&extra, 3);
+    EXPECT_FALSE(drums.HasObservers());
+    EXPECT_EQ(treble.ObserversOf(10), (std::vector<Observer*>{&view}));
+}
+
 class SelObjectTest : public EngineReset {};
 
 TEST_F(SelObjectTest, IsAMatchesOnlyTheExactClassName) {
