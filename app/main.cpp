@@ -7,9 +7,18 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePlayer.h"
 #include "app/SongConverter.h"
+#include "app/crash/CrashReportApp.h"
+#include "app/crash/CrashTrigger.h"
 #include "editor/CoreServices.h"
+#include "platform/MiniDumper.h"
 
 namespace {
+
+void InstallCrashReporter(const std::string& name) {
+    // Never destroyed, so that a crash while the program exits is reported too.
+    [[maybe_unused]] static const MiniDumper* const dumper = new MiniDumper(name.c_str());
+    CrashTrigger::FromEnvironment();
+}
 
 int Run(const CommandLine& line, int argc, char** argv) {
     switch (line.action) {
@@ -38,5 +47,9 @@ int Run(const CommandLine& line, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (CrashReportApp::IsReportCommand(argc, argv)) {
+        return CrashReportApp::Run(argc, argv);
+    }
+    CQuillsong3App::SetCrashHandlerInstaller(InstallCrashReporter);
     return Run(CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc)), argc, argv);
 }

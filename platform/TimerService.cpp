@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/SignalStack.h"
+
 TimerService::TimerService() : m_thread([this] { Run(); }) {}
 
 TimerService::~TimerService() {
@@ -73,6 +75,9 @@ TimerService::TimerId TimerService::NextId() {
 }
 
 void TimerService::Run() {
+    // The crash handler can report a stack overflow in a callback only on a
+    // stack of its own.
+    const SignalStack signalStack;
     std::unique_lock lock(m_mutex);
     while (!m_stopping) {
         if (m_byDeadline.empty()) {

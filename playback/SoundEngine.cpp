@@ -13,6 +13,7 @@
 #include "model/Song.h"
 #include "model/Track.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/SignalStack.h"
 #include "platform/ThreadPriority.h"
 #include "platform/TimerService.h"
 #include "playback/ChannelMessages.h"
@@ -125,7 +126,11 @@ void SoundEngine::Play(Song* song) {
     m_pending.clear();
     m_stopRequest.store(false, std::memory_order_release);
     // The style is read here, on the user-interface thread that sets it.
-    m_thread = std::thread([this, song, style = m_styleName] { PlaybackRoutine(song, style); });
+    m_thread = std::thread([this, song, style = m_styleName] {
+        // So that the crash handler can report a stack overflow here too.
+        const SignalStack signalStack;
+        PlaybackRoutine(song, style);
+    });
 }
 
 void SoundEngine::Pause() {

@@ -138,6 +138,35 @@
     </message>
 </context>
 <context>
+    <name>CrashReport</name>
+    <message>
+        <source>Crash Report</source>
+        <translation>當機報告</translation>
+    </message>
+    <message>
+        <source>Quillsong crashed due to programming error.
+
+Would you like to report this bug to Fernwick?
+This can help us to improve this software. Thanks!</source>
+        <translation>Quillsong 因程式錯誤而當機。
+
+您要向 Fernwick 回報這個錯誤嗎？
+這能幫助我們改進這個軟體。謝謝！</translation>
+    </message>
+    <message>
+        <source>Please attach this file to your report:</source>
+        <translation>請將這個檔案附加在您的報告中：</translation>
+    </message>
+    <message>
+        <source>Report bug</source>
+        <translation>回報錯誤</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+</context>
+<context>
     <name>DeleteBarsDialog</name>
     <message>
         <source>Delete Bars</source>
