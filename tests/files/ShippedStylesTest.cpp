@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include "files/PatternLibrary.h"
 #include "model/ChordBar.h"
 #include "model/ChordCombo.h"
+#include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
 #include "model/StyleCombo.h"
@@ -21,7 +23,9 @@
 #include "playback/NoteSoundEvent.h"
 #include "playback/SoundEngine.h"
 #include "support/EngineReset.h"
+#include "tools/PatternBarWriter.h"
 #include "tools/PatternLine.h"
+#include "tools/PitchRange.h"
 #include "tools/StyleBuilder.h"
 #include "tools/StyleCatalog.h"
 
@@ -592,24 +596,25 @@ TEST_F(ShippedStylesTest, DrumsPlayOnThePercussionChannelWithGeneralMidiKeys) {
     }
 }
 
-// The grooves breathe: in A and B every part that plays more than one note
-// plays at more than one velocity (accents, backbeats, ghost notes).
+// The grooves breathe: in A and B every part that strikes more than once
+// plays at more than one velocity (accents, backbeats, ghost notes). A held
+// pad, one chord a bar, is one stroke.
 TEST_F(ShippedStylesTest, EveryPartOfTheGroovesPlaysAtMoreThanOneVelocity) {
     const auto chords = EveryChordKind();
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
         std::map<std::pair<int, std::pair<int, int>>, std::set<int>> velocities;
-        std::map<std::pair<int, std::pair<int, int>>, int> notes;
+        std::map<std::pair<int, std::pair<int, int>>, std::set<int>> strokes;
         for (const Played& note : PlayEveryChordKind(file)) {
             const int subStyle = chords[static_cast<size_t>(note.bar)].subStyle;
             if (subStyle == ChordCombo::StyleA || subStyle == ChordCombo::StyleB) {
                 velocities[{note.bar, note.Part()}].insert(note.velocity);
-                ++notes[{note.bar, note.Part()}];
+                strokes[{note.bar, note.Part()}].insert(note.step);
             }
         }
-        ASSERT_FALSE(notes.empty());
-        for (const auto& [barAndPart, count] : notes) {
-            if (count > 1) {
+        ASSERT_FALSE(strokes.empty());
+        for (const auto& [barAndPart, steps] : strokes) {
+            if (steps.size() > 1) {
                 EXPECT_GE(velocities[barAndPart].size(), 2u)
                     << chords[static_cast<size_t>(barAndPart.first)].name << " sub-style "
                     << chords[static_cast<size_t>(barAndPart.first)].subStyle << ", channel "
@@ -812,6 +817,56 @@ TEST(StyleDescriptionTest, AGroupOfTripletCellsIsOneNoteOrThreeMembers) {
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0], (PatternLine::Event{0, 24, false, {0}}));
     EXPECT_EQ(events[1], (PatternLine::Event{40, 8, true, {0}}));
+}
+
+// Stress marks belong to the sound after them; a slip must stop the tool.
+TEST(StyleDescriptionTest, StressMarksStandBeforeASound) {
+    using Q = PatternLine::Quality;
+    for (const char* line : {"x>..", "xx!-", "xxx~", ">Xxx", "~oxx", ">>xx"}) {
+        EXPECT_THROW(PatternLine::Parse(line, "", Q::Major, 96, true), std::invalid_argument)
+            << line;
+    }
+    const auto events = PatternLine::Parse(">1 ~3 !5 8", "", Q::Minor, 96, false);
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0].stress, PatternLine::Accent);
+    EXPECT_EQ(events[1].stress, PatternLine::Ghost);
+    EXPECT_EQ(events[1].semitones, std::vector<int>{3});
+    EXPECT_EQ(events[2].stress, PatternLine::Strong);
+    EXPECT_EQ(events[3].stress, PatternLine::Plain);
+}
+
+// Whatever octave a line names, the folded key keeps its pitch class and
+// stays in the part's range under every chord root from Ab to G#.
+TEST(StyleDescriptionTest, FoldingKeepsEveryKeyInRangeForEveryRoot) {
+    for (const PartKind kind : {PartKind::Bass, PartKind::Chords}) {
+        const PitchRange range = PitchRange::For(kind);
+        for (int key = 0; key < 128; ++key) {
+            const int folded = range.Fold(key);
+            EXPECT_EQ((folded - key) % 12, 0) << key;
+            for (int offset = PitchRange::kLowestRootOffset;
+                 offset <= PitchRange::kHighestRootOffset; ++offset) {
+                EXPECT_GE(folded + offset, range.Lowest()) << key << " " << offset;
+                EXPECT_LE(folded + offset, range.Highest()) << key << " " << offset;
+            }
+        }
+    }
+    EXPECT_EQ(PitchRange::For(PartKind::Bass).Lowest(), 28) << "a bass guitar's low E";
+}
+
+// A bar may follow any other, so its first sound names its level; a ghost
+// note takes the level down and the next plain sound brings it back, and an
+// accent on a plain level is an accent mark.
+TEST(StyleDescriptionTest, MarksGiveEverySoundItsStressAtTheSectionsLevel) {
+    const auto events = PatternLine::Parse("x ~x x >x", "", PatternLine::Major, 96, true);
+    EXPECT_EQ(PatternBarWriter::MarksFor(events, DynamicMark::MF),
+              (std::map<int, int>{{0, DynamicMark::MF},
+                                  {24, DynamicMark::P},
+                                  {48, DynamicMark::MF},
+                                  {72, DynamicMark::Accent}}));
+    const auto accentFirst = PatternLine::Parse("!x x", "", PatternLine::Major, 96, true);
+    EXPECT_EQ(PatternBarWriter::MarksFor(accentFirst, DynamicMark::F),
+              (std::map<int, int>{{0, DynamicMark::FFF}, {48, DynamicMark::F}}))
+        << "one mark to a step: the accent becomes a louder level";
 }
 
 }  // namespace
