@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/DynamicLevels.h"
+#include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 
 namespace {
@@ -42,7 +44,7 @@ constexpr std::array<Spelling, 12> kFlatSpelling = {{{'C', 0},
 PatternBarWriter::PatternBarWriter(NoteBar& bar, int rootKey, bool drums)
     : m_bar(bar), m_rootKey(rootKey), m_drums(drums) {}
 
-void PatternBarWriter::Write(const std::vector<PatternLine::Event>& events) {
+void PatternBarWriter::Write(const std::vector<PatternLine::Event>& events, int level) {
     for (const PatternLine::Event& event : events) {
         WriteEvent(event);
     }
@@ -50,10 +52,52 @@ void PatternBarWriter::Write(const std::vector<PatternLine::Event>& events) {
     std::vector<PatternLine::Event> wanted = events;
     for (PatternLine::Event& event : wanted) {
         std::sort(event.semitones.begin(), event.semitones.end());
+        event.stress = PatternLine::Plain;
     }
     if (EventsOf(m_bar, m_rootKey, m_drums) != wanted) {
         Fail("the bar does not sound as described", 0);
     }
+    const std::map<int, int> marks = MarksFor(events, level);
+    for (const auto& [step, code] : marks) {
+        if (!m_bar.AddMark(step, code)) {
+            Fail("the bar refused a dynamic mark", step);
+        }
+    }
+    if (m_bar.GetMarks() != std::multimap<int, int>(marks.begin(), marks.end())) {
+        Fail("the bar's dynamics differ from the line's", 0);
+    }
+}
+
+std::map<int, int> PatternBarWriter::MarksFor(const std::vector<PatternLine::Event>& events,
+                                              int level) {
+    if (!DynamicLevels::SetsLevel(level)) {
+        throw std::invalid_argument("no dynamic level " + std::to_string(level));
+    }
+    std::map<int, int> marks;
+    int inForce = -1;  // unknown before the first sound
+    for (const PatternLine::Event& event : events) {
+        const bool stressed =
+            event.stress == PatternLine::Accent || event.stress == PatternLine::Strong;
+        if (stressed && inForce == level) {
+            marks[event.step] =
+                event.stress == PatternLine::Strong ? DynamicMark::SF : DynamicMark::Accent;
+            continue;
+        }
+        // One mark to a step: a stressed sound that must also restore the
+        // level takes a level as much louder as the accent would make it.
+        int wanted = level;
+        if (stressed) {
+            wanted = std::min<int>(DynamicMark::FFF,
+                                   level + (event.stress == PatternLine::Strong ? 2 : 1));
+        } else if (event.stress == PatternLine::Ghost) {
+            wanted = std::max<int>(DynamicMark::PPP, level - 2);
+        }
+        if (wanted != inForce) {
+            marks[event.step] = wanted;
+            inForce = wanted;
+        }
+    }
+    return marks;
 }
 
 void PatternBarWriter::WriteEvent(const PatternLine::Event& event) {

@@ -19,10 +19,16 @@ public:
     // rootKey: the key number of the part's root C; a drum bar ignores it.
     PatternBarWriter(NoteBar& bar, int rootKey, bool drums);
 
-    // Writes into a bar that holds only its whole-bar rest. Throws
-    // std::logic_error when note entry refuses a note or the written bar
-    // sounds different from the events.
-    void Write(const std::vector<PatternLine::Event>& events);
+    // Writes into a bar that holds only its whole-bar rest; level is the
+    // dynamic mark (PPP to FFF) plain sounds play at. Throws std::logic_error
+    // when note entry refuses a note or the written bar sounds different from
+    // the events.
+    void Write(const std::vector<PatternLine::Event>& events, int level);
+
+    // The marks, step to code, that give the events their stress at the
+    // level. A bar may be pasted after any other, so its first sound always
+    // names its level.
+    static std::map<int, int> MarksFor(const std::vector<PatternLine::Event>& events, int level);
 
     // The events a bar sounds, in step order, as the writer would have
     // given them: semitones above rootKey ({0} for a drum hit).

@@ -17,7 +17,21 @@ struct Cell {
     enum Kind { Silence, Hold, Sound };
     Kind kind = Silence;
     std::vector<int> semitones;
+    PatternLine::Stress stress = PatternLine::Plain;
 };
+
+std::optional<PatternLine::Stress> StressMark(char c) {
+    switch (c) {
+        case '>':
+            return PatternLine::Accent;
+        case '!':
+            return PatternLine::Strong;
+        case '~':
+            return PatternLine::Ghost;
+        default:
+            return std::nullopt;
+    }
+}
 
 [[noreturn]] void Refuse(std::string_view line, const std::string& why) {
     throw std::invalid_argument("\"" + std::string(line) + "\": " + why);
@@ -27,8 +41,17 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
                             PatternLine::Quality quality, bool drums) {
     std::vector<Cell> cells;
     bool lastIsDegree = false;
+    std::optional<PatternLine::Stress> stress;
     for (const char c : line) {
         if (c == ' ' || c == '|') {
+            continue;
+        }
+        if (const auto mark = StressMark(c)) {
+            if (stress) {
+                Refuse(line, "one stress mark to a sound");
+            }
+            stress = mark;
+            lastIsDegree = false;
             continue;
         }
         if (c == ',' || c == '\'') {
@@ -39,6 +62,13 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
             continue;
         }
         lastIsDegree = false;
+        const size_t before = cells.size();
+        if (c == 'X' || c == 'o') {
+            if (stress) {
+                Refuse(line, std::string("'") + c + "' carries its own stress");
+            }
+            stress = c == 'X' ? PatternLine::Accent : PatternLine::Ghost;
+        }
         if (c == '.') {
             cells.push_back({Cell::Silence, {}});
         } else if (c == '-') {
@@ -47,7 +77,7 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
             }
             // Holding silence is more silence.
             cells.push_back({cells.back().kind == Cell::Silence ? Cell::Silence : Cell::Hold, {}});
-        } else if (c == 'x') {
+        } else if (c == 'x' || c == 'X' || c == 'o') {
             if (drums) {
                 cells.push_back({Cell::Sound, {0}});
             } else if (voicing.empty()) {
@@ -61,6 +91,16 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
         } else {
             Refuse(line, std::string("unexpected '") + c + "'");
         }
+        if (stress) {
+            if (cells.size() == before || cells.back().kind != Cell::Sound) {
+                Refuse(line, "a stress mark must stand before a sound");
+            }
+            cells.back().stress = *stress;
+            stress.reset();
+        }
+    }
+    if (stress) {
+        Refuse(line, "a stress mark must stand before a sound");
     }
     return cells;
 }
@@ -86,7 +126,8 @@ std::vector<PatternLine::Event> PlainEvents(std::string_view line, const std::ve
             Refuse(line,
                    "a sound of " + std::to_string(length) + " steps is not one written value");
         }
-        events.push_back({static_cast<int>(i) * cellSteps, length, false, cells[i].semitones});
+        events.push_back(
+            {static_cast<int>(i) * cellSteps, length, false, cells[i].semitones, cells[i].stress});
     }
     return events;
 }
@@ -103,7 +144,7 @@ std::vector<PatternLine::Event> TripletEvents(std::string_view line, const std::
         if (first.kind == Cell::Sound && cells[group + 1].kind == Cell::Hold &&
             cells[group + 2].kind == Cell::Hold) {
             // A sound over the whole group is a plain note of the group's length.
-            events.push_back({step, 3 * cellSteps, false, first.semitones});
+            events.push_back({step, 3 * cellSteps, false, first.semitones, first.stress});
             continue;
         }
         for (size_t i = group; i < group + 3; ++i) {
@@ -111,8 +152,8 @@ std::vector<PatternLine::Event> TripletEvents(std::string_view line, const std::
                 Refuse(line, "a triplet member cannot be held");
             }
             if (cells[i].kind == Cell::Sound) {
-                events.push_back(
-                    {static_cast<int>(i) * cellSteps, cellSteps, true, cells[i].semitones});
+                events.push_back({static_cast<int>(i) * cellSteps, cellSteps, true,
+                                  cells[i].semitones, cells[i].stress});
             }
         }
     }

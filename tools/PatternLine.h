@@ -10,8 +10,11 @@
 //   "."        silence for a cell
 //   "-"        the sound before it goes on for another cell
 //   "x"        a drum hit, or the chords part's voicing
+//   "X", "o"   the same, accented or as a ghost note
 //   "1" to "9" a chord degree above the root C; "," after it lowers it an
 //              octave, "'" raises it one: "5," is the G under the root
+//   ">", "!"   before a sound: accent it, or accent it strongly
+//   "~"        before a sound: play it as a ghost note, well under the rest
 //   " ", "|"   ignored, to group cells by beats
 //
 // Degrees follow the chord's quality, so one line gives all three variations:
@@ -28,6 +31,9 @@ public:
     // As the chord box names them: major 0, minor 1, seventh 2.
     enum Quality { Major = 0, Minor = 1, Seventh = 2 };
 
+    // How hard a sound is played against the section's level.
+    enum Stress { Plain = 0, Accent = 1, Strong = 2, Ghost = 3 };
+
     // A note, chord or drum hit of the line; silence is what lies between.
     struct Event {
         int step = 0;
@@ -35,6 +41,7 @@ public:
         bool triplet = false;
         // Semitones above the root C; a drum hit is {0}.
         std::vector<int> semitones;
+        Stress stress = Plain;
 
         bool operator==(const Event&) const = default;
     };

@@ -4,11 +4,13 @@
 
 #include "files/PatternLibrary.h"
 #include "files/SongFiles.h"
+#include "model/DynamicMark.h"
 #include "model/InstrumentCombo.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
 #include "playback/SoundEngine.h"
 #include "tools/PatternBarWriter.h"
+#include "tools/PitchRange.h"
 
 namespace {
 
@@ -16,6 +18,12 @@ constexpr const char* kAuthor = "Quillsong";
 // Two bars to a line put each major variation beside its minor one when the
 // file is opened in the editor.
 constexpr int kBarsPerLine = 2;
+
+// The level plain sounds play at in each section, in sub-style order: the
+// grooves at mezzo-forte, the intro softer so that it can build, the fill-in
+// and the ending louder so that they push and land.
+constexpr std::array<int, 5> kSectionLevels = {DynamicMark::MF, DynamicMark::MF, DynamicMark::MP,
+                                               DynamicMark::F, DynamicMark::F};
 
 int AddTrack(Song& song, PartKind kind) {
     switch (kind) {
@@ -82,14 +90,18 @@ void StyleBuilder::AddPart(Song& song, const StyleDescription& style, const Styl
                                     " has no such program or volume");
     }
     const bool drums = part.kind == PartKind::Drum;
+    const int rootKey = 12 * part.rootOctave;
     for (int p = 0; p < kNumVariations; ++p) {
         const Variation& variation = Variations()[static_cast<size_t>(p)];
+        const auto section = static_cast<size_t>(variation.section);
         auto& bar = static_cast<NoteBar&>(*track.GetBar(p));
         try {
-            const auto events = PatternLine::Parse(
-                part.sections[static_cast<size_t>(variation.section)], part.voicing,
-                variation.quality, song.GetNumOfStepsPerBar(), drums);
-            PatternBarWriter(bar, 12 * part.rootOctave, drums).Write(events);
+            auto events = PatternLine::Parse(part.sections[section], part.voicing,
+                                             variation.quality, song.GetNumOfStepsPerBar(), drums);
+            if (!drums) {
+                PitchRange::For(part.kind).Fold(events, rootKey);
+            }
+            PatternBarWriter(bar, rootKey, drums).Write(events, kSectionLevels[section]);
         } catch (const std::invalid_argument& e) {
             throw std::invalid_argument(Where(style, part, p) + e.what());
         } catch (const std::logic_error& e) {

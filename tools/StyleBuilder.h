@@ -13,7 +13,9 @@ class Song;
 // Turns a style description into the pattern song the accompaniment reads:
 // key signature 0, one bar per variation, one track per part (a bass track
 // for the bass, treble tracks for chords, a percussion track for each drum
-// sound), and saves it as "<numerator><denominator>_<name>.qsx".
+// sound), and saves it as "<numerator><denominator>_<name>.qsx". Pitched
+// notes are folded by octaves into their part's PitchRange, and dynamic marks
+// carry each section's level and the lines' stresses.
 class StyleBuilder {
 public:
     struct Variation {

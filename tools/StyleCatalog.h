@@ -4,8 +4,9 @@
 
 #include "tools/StyleDescription.h"
 
-// The accompaniment styles the program ships: four in 4/4 (pop, rock,
-// ballad, swing), a 3/4 waltz, a 6/8 slow rock, a 2/4 polka and a 2/2 march.
+// The accompaniment styles the program ships: thirty, from pop, rock, jazz,
+// Latin and dance grooves in 4/4 to waltzes in 3/4, a slow rock and a jig in
+// 6/8, polka, samba and tango in 2/4, march and country two-beat in 2/2.
 class StyleCatalog {
 public:
     static const std::vector<StyleDescription>& All();

@@ -36,7 +36,9 @@ struct StyleDescription {
     const char* title;
     int numerator;
     int denominator;
-    // Only a suggestion stored in the file: the song being played keeps its own.
+    // Only a suggestion stored in the file: the song being played keeps its
+    // own. Counted in beats as playback counts them: halves in 2/2, dotted
+    // quarters in 6/8.
     int tempo;
     std::vector<StylePart> parts;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,13 +14,18 @@
 #include "files/PatternLibrary.h"
 #include "model/ChordBar.h"
 #include "model/ChordCombo.h"
+#include "model/DynamicMark.h"
 #include "model/NoteBar.h"
 #include "model/Song.h"
 #include "model/StyleCombo.h"
 #include "platform/DirectoryListing.h"
 #include "platform/ProgramPaths.h"
+#include "playback/NoteSoundEvent.h"
+#include "playback/SoundEngine.h"
 #include "support/EngineReset.h"
+#include "tools/PatternBarWriter.h"
 #include "tools/PatternLine.h"
+#include "tools/PitchRange.h"
 #include "tools/StyleBuilder.h"
 #include "tools/StyleCatalog.h"
 
@@ -31,6 +37,10 @@ constexpr int kVariations = 15;
 constexpr int kCrashKey = 49;
 const char* const kQualitySuffix[] = {"", "m", "7"};
 const char* const kSharpRoots[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+const char* const kFlatRoots[] = {"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"};
+constexpr int kPercussionChannel = 9;
+constexpr int kLowestDrumKey = 35;
+constexpr int kHighestDrumKey = 81;
 
 fs::path AssetsDir() {
     return fs::path(QUILLSONG_TEST_DATA).parent_path().parent_path() / "assets";
@@ -95,6 +105,49 @@ std::vector<ChordOfBar> EveryChordKind() {
     return chords;
 }
 
+// Every variation on every root, in sharp names (key signature 0) or flat
+// ones (key signature -1): between them they reach every root offset from
+// Ab (-4) to G# (+8). Bar 15r + p holds root r and pattern row p.
+struct RootedChord {
+    int quality;
+    int subStyle;
+    int row;
+    std::string name;
+};
+std::vector<RootedChord> EveryRootAndVariation(bool flats) {
+    std::vector<RootedChord> chords;
+    for (const char* root : flats ? kFlatRoots : kSharpRoots) {
+        for (int quality = 0; quality < 3; ++quality) {
+            for (int subStyle = ChordCombo::StyleA; subStyle <= ChordCombo::Ending; ++subStyle) {
+                chords.push_back({quality, subStyle, ChordBar::PatternIndex(quality, subStyle),
+                                  std::string(root) + kQualitySuffix[quality]});
+            }
+        }
+    }
+    return chords;
+}
+
+// The pitch classes sounding in a bar, counted from the chord's root.
+std::set<int> PitchClassesAbove(const std::vector<Sound>& sounds, int rootOffset) {
+    std::set<int> classes;
+    for (const Sound& sound : sounds) {
+        classes.insert(((sound.key - rootOffset) % 12 + 12) % 12);
+    }
+    return classes;
+}
+
+// A note playback sends, and which part of the style sent it: a pitched
+// part by its channel, a drum by its key on the percussion channel.
+struct Played {
+    int bar;
+    int step;
+    int channel;
+    int key;
+    int velocity;
+
+    std::pair<int, int> Part() const { return {channel, channel == kPercussionChannel ? key : -1}; }
+};
+
 class ShippedStylesTest : public EngineReset {
 protected:
     void SetUp() override {
@@ -130,6 +183,58 @@ protected:
         EXPECT_GT(PatternLibrary::ApplyStyle(*song, file), 0) << file;
         return song;
     }
+    // A song whose chord bars hold the chords, one a bar on beat 0.
+    static std::unique_ptr<Song> ChordSong(const std::string& file, int keySignature,
+                                           const std::vector<std::string>& names,
+                                           const std::vector<int>& subStyles) {
+        auto song = std::make_unique<Song>("s", "a", static_cast<int>(names.size()), 100,
+                                           SignatureOf(file), keySignature);
+        song->AddAccompanimentTrack();
+        for (size_t bar = 0; bar < names.size(); ++bar) {
+            ChordCombo* box =
+                static_cast<ChordBar*>(song->GetBar(0, static_cast<int>(bar)))->GetBeatBox(0);
+            EXPECT_TRUE(box->SelectText(names[bar], false)) << names[bar];
+            box->SetSubStyle(subStyles[bar]);
+        }
+        return song;
+    }
+    static std::string StyleName(const std::string& file) {
+        return file.substr(3, file.size() - 3 - 4);
+    }
+    // Every note playback of the song sends, bar by bar and step by step,
+    // through the sound engine as a play would build them.
+    static std::vector<Played> PlayedNotes(Song& song, const std::string& file) {
+        SoundEngine& engine = SoundEngine::Instance();
+        engine.SetTimeSignature(song.GetTimeSignature().numerator,
+                                song.GetTimeSignature().denominator);
+        engine.SetStyleName(StyleName(file));
+        EXPECT_EQ(engine.PrepareToPlay(song, 0), SoundEngine::NoError) << file;
+        std::vector<Played> played;
+        for (int bar = 0; bar < song.GetNumBars(); ++bar) {
+            for (int step = 0; step < song.GetNumOfStepsPerBar(); ++step) {
+                SoundEngine::EventList events;
+                engine.CollectStepEvents(song, bar, step, events);
+                for (const auto& event : events) {
+                    if (const auto* sound = dynamic_cast<const NoteSoundEvent*>(event.get())) {
+                        played.push_back({bar, step, sound->NoteOn().Channel(),
+                                          sound->NoteOn().Data1(), sound->NoteOn().Data2()});
+                    }
+                }
+            }
+        }
+        return played;
+    }
+    // The song of every chord kind (as Accompany makes it), played.
+    std::vector<Played> PlayEveryChordKind(const std::string& file) {
+        std::vector<std::string> names;
+        std::vector<int> subStyles;
+        for (const ChordOfBar& chord : EveryChordKind()) {
+            names.push_back(chord.name);
+            subStyles.push_back(chord.subStyle);
+        }
+        auto song = ChordSong(file, 0, names, subStyles);
+        return PlayedNotes(*song, file);
+    }
     static const Bar& VariationBar(const Song& pattern, int track, int quality, int subStyle) {
         return *pattern.GetBar(track, ChordBar::PatternIndex(quality, subStyle));
     }
@@ -145,6 +250,30 @@ TEST_F(ShippedStylesTest, TheStylesABeginnerNeedsAreShipped) {
     EXPECT_GE(perSignature["44"], 4);
     for (const char* signature : {"34", "68", "24", "22"}) {
         EXPECT_GE(perSignature[signature], 1) << signature;
+    }
+}
+
+TEST_F(ShippedStylesTest, ThirtyStylesInFiveTimeSignaturesWithTheGenresABeginnerAsksFor) {
+    EXPECT_GE(files.size(), 30u);
+    const std::map<std::string, size_t> atLeast = {
+        {"44", 12}, {"34", 3}, {"68", 2}, {"24", 2}, {"22", 2}};
+    for (const auto& [signature, count] : atLeast) {
+        EXPECT_GE(std::count_if(
+                      files.begin(), files.end(),
+                      [&](const std::string& file) { return file.starts_with(signature + "_"); }),
+                  static_cast<long>(count))
+            << signature;
+    }
+    for (const char* wanted :
+         {"44_Pop.qsx",          "44_Rock.qsx",         "44_Ballad.qsx",        "44_Swing.qsx",
+          "34_Waltz.qsx",        "68_SlowRock.qsx",     "24_Polka.qsx",         "22_March.qsx",
+          "44_BossaNova.qsx",    "24_Samba.qsx",        "44_ChaCha.qsx",        "44_Rumba.qsx",
+          "24_Tango.qsx",        "44_Reggae.qsx",       "22_Country.qsx",       "44_Folk.qsx",
+          "44_BluesShuffle.qsx", "44_Boogie.qsx",       "44_Gospel.qsx",        "44_Funk.qsx",
+          "44_Disco.qsx",        "34_JazzWaltz.qsx",    "34_VienneseWaltz.qsx", "68_Jig.qsx",
+          "44_SoftRock.qsx",     "44_HardRock.qsx",     "44_Soul.qsx",          "44_LatinPop.qsx",
+          "34_Lullaby.qsx",      "44_ChildrensSong.qsx"}) {
+        EXPECT_NE(std::find(files.begin(), files.end(), wanted), files.end()) << wanted;
     }
 }
 
@@ -358,6 +487,251 @@ TEST_F(ShippedStylesTest, IntrosLeadInFillsFillAndEndingsEnd) {
     }
 }
 
+// Every style, variation and root the chord names reach (Ab -4 to G# +8):
+// the bass stays on a bass guitar (E1, key 28, to middle C), chord parts
+// around middle C, and the chord sounds with its own third and seventh.
+TEST_F(ShippedStylesTest, EveryRootKeepsThePartsInRangeAndPlaysTheChordTones) {
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        std::set<int> offsetsReached;
+        for (const bool flats : {false, true}) {
+            const auto chords = EveryRootAndVariation(flats);
+            std::vector<std::string> names;
+            std::vector<int> subStyles;
+            for (const RootedChord& chord : chords) {
+                names.push_back(chord.name);
+                subStyles.push_back(chord.subStyle);
+            }
+            auto song = ChordSong(file, flats ? -1 : 0, names, subStyles);
+            ASSERT_GT(PatternLibrary::ApplyStyle(*song, file), 0);
+            for (size_t bar = 0; bar < chords.size(); ++bar) {
+                const RootedChord& chord = chords[bar];
+                const int offset = ChordCombo::RootOffsetOf(chord.name);
+                offsetsReached.insert(offset);
+                std::vector<Sound> heard;
+                for (const auto& output : song->GeneratedAccompaniment()) {
+                    if (output->IsPercussion()) {
+                        continue;
+                    }
+                    const bool bass = output->GetTrackType() == BassTrack;
+                    const auto sounds = SoundsOf(*output->GetBar(static_cast<int>(bar)));
+                    for (const Sound& sound : sounds) {
+                        EXPECT_GE(sound.key, bass ? 28 : 48)
+                            << output->GetTitle() << " on " << chord.name << " row " << chord.row;
+                        EXPECT_LE(sound.key, bass ? 60 : 84)
+                            << output->GetTitle() << " on " << chord.name << " row " << chord.row;
+                    }
+                    heard.insert(heard.end(), sounds.begin(), sounds.end());
+                }
+                const std::set<int> classes = PitchClassesAbove(heard, offset);
+                SCOPED_TRACE(chord.name + " row " + std::to_string(chord.row));
+                EXPECT_TRUE(classes.count(0) && classes.count(7)) << "root and fifth";
+                const int third = chord.quality == PatternLine::Minor ? 3 : 4;
+                EXPECT_TRUE(classes.count(third)) << "its own third";
+                EXPECT_FALSE(classes.count(7 - third)) << "not the other third";
+                if (chord.quality == PatternLine::Seventh) {
+                    EXPECT_TRUE(classes.count(10) && !classes.count(11)) << "the minor seventh";
+                }
+            }
+        }
+        EXPECT_EQ(offsetsReached.size(), 13u) << "every offset from -4 to +8";
+    }
+}
+
+// Distorted guitars play power chords: a third under distortion turns to mud.
+TEST_F(ShippedStylesTest, DistortedGuitarsPlayRootAndFifthOnly) {
+    constexpr int kOverdriven = 29;
+    constexpr int kDistortion = 30;
+    int distorted = 0;
+    for (const std::string& file : files) {
+        const auto pattern = Load(file);
+        ASSERT_NE(pattern, nullptr);
+        for (int t = 0; t < pattern->GetNumTracks(); ++t) {
+            const Track& track = *pattern->GetTrack(t);
+            const int program = track.GetMidiProgNum();
+            if (track.IsPercussion() || (program != kOverdriven && program != kDistortion)) {
+                continue;
+            }
+            ++distorted;
+            for (int p = 0; p < kVariations; ++p) {
+                EXPECT_EQ(PitchClassesAbove(SoundsOf(*track.GetBar(p)), 0), (std::set<int>{0, 7}))
+                    << file << " " << track.GetTitle() << " bar " << p;
+            }
+        }
+    }
+    EXPECT_GE(distorted, 2) << "rock and hard rock have their distorted guitar";
+}
+
+// Drums reach the synthesizer on the percussion channel as General MIDI
+// drum keys, and nothing else does.
+TEST_F(ShippedStylesTest, DrumsPlayOnThePercussionChannelWithGeneralMidiKeys) {
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const auto pattern = Load(file);
+        ASSERT_NE(pattern, nullptr);
+        std::set<int> drumKeys;
+        for (int t = 0; t < pattern->GetNumTracks(); ++t) {
+            if (pattern->GetTrack(t)->IsPercussion()) {
+                drumKeys.insert(pattern->GetTrack(t)->GetMidiProgNum());
+            }
+        }
+        const auto song = Accompany(file);
+        size_t drumNotes = 0;
+        for (const auto& output : song->GeneratedAccompaniment()) {
+            for (int bar = 0; output->IsPercussion() && bar < kVariations; ++bar) {
+                drumNotes += SoundsOf(*output->GetBar(bar)).size();
+            }
+        }
+        size_t onPercussionChannel = 0;
+        for (const Played& note : PlayEveryChordKind(file)) {
+            if (note.channel == kPercussionChannel) {
+                ++onPercussionChannel;
+                EXPECT_GE(note.key, kLowestDrumKey);
+                EXPECT_LE(note.key, kHighestDrumKey);
+                EXPECT_TRUE(drumKeys.count(note.key)) << "key " << note.key;
+            }
+        }
+        EXPECT_EQ(onPercussionChannel, drumNotes);
+        EXPECT_GT(drumNotes, 0u);
+    }
+}
+
+// The grooves breathe: in A and B every part that strikes more than once
+// plays at more than one velocity (accents, backbeats, ghost notes). A held
+// pad, one chord a bar, is one stroke.
+TEST_F(ShippedStylesTest, EveryPartOfTheGroovesPlaysAtMoreThanOneVelocity) {
+    const auto chords = EveryChordKind();
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        std::map<std::pair<int, std::pair<int, int>>, std::set<int>> velocities;
+        std::map<std::pair<int, std::pair<int, int>>, std::set<int>> strokes;
+        for (const Played& note : PlayEveryChordKind(file)) {
+            const int subStyle = chords[static_cast<size_t>(note.bar)].subStyle;
+            if (subStyle == ChordCombo::StyleA || subStyle == ChordCombo::StyleB) {
+                velocities[{note.bar, note.Part()}].insert(note.velocity);
+                strokes[{note.bar, note.Part()}].insert(note.step);
+            }
+        }
+        ASSERT_FALSE(strokes.empty());
+        for (const auto& [barAndPart, steps] : strokes) {
+            if (steps.size() > 1) {
+                EXPECT_GE(velocities[barAndPart].size(), 2u)
+                    << chords[static_cast<size_t>(barAndPart.first)].name << " sub-style "
+                    << chords[static_cast<size_t>(barAndPart.first)].subStyle << ", channel "
+                    << barAndPart.second.first << " key " << barAndPart.second.second;
+            }
+        }
+    }
+}
+
+// The intro comes in under the groove; the ending's final chord is the
+// loudest its part plays.
+TEST_F(ShippedStylesTest, IntrosStartSofterThanTheGrooveAndEndingsLand) {
+    const auto chords = EveryChordKind();
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const auto pattern = Load(file);
+        ASSERT_NE(pattern, nullptr);
+        const auto played = PlayEveryChordKind(file);
+        for (int quality = 0; quality < 3; ++quality) {
+            SCOPED_TRACE("quality " + std::to_string(quality));
+            // Bar 5q + s of the song holds quality q and sub-style s.
+            const auto barOf = [&](int subStyle) { return 5 * quality + subStyle; };
+            std::map<std::pair<int, int>, int> introOnOne, grooveOnOne, grooveLoudest, last;
+            int finalStep = -1;
+            for (const Played& note : played) {
+                if (note.bar == barOf(ChordCombo::Intro) && note.step == 0) {
+                    introOnOne[note.Part()] = note.velocity;
+                } else if (note.bar == barOf(ChordCombo::StyleA)) {
+                    if (note.step == 0) {
+                        grooveOnOne[note.Part()] = note.velocity;
+                    }
+                    grooveLoudest[note.Part()] =
+                        std::max(grooveLoudest[note.Part()], note.velocity);
+                } else if (note.bar == barOf(ChordCombo::Ending) &&
+                           note.channel != kPercussionChannel && note.step >= finalStep) {
+                    if (note.step > finalStep) {
+                        last.clear();
+                        finalStep = note.step;
+                    }
+                    last[note.Part()] = std::max(last[note.Part()], note.velocity);
+                }
+            }
+            int softer = 0;
+            for (const auto& [part, velocity] : introOnOne) {
+                if (const auto groove = grooveOnOne.find(part); groove != grooveOnOne.end()) {
+                    EXPECT_LE(velocity, groove->second)
+                        << "channel " << part.first << " key " << part.second;
+                    softer += velocity < groove->second ? 1 : 0;
+                }
+            }
+            EXPECT_GT(softer, 0) << "some part comes in softer than the groove";
+            bool lands = false;
+            for (const auto& [part, velocity] : last) {
+                lands |= velocity > grooveLoudest[part];
+            }
+            EXPECT_TRUE(lands) << "the final chord outplays the groove";
+        }
+    }
+}
+
+// Intro, fill-in and ending are bars of their own, not the groove again.
+TEST_F(ShippedStylesTest, EverySectionSoundsDifferentFromTheGrooves) {
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const auto pattern = Load(file);
+        ASSERT_NE(pattern, nullptr);
+        for (int quality = 0; quality < 3; ++quality) {
+            std::array<std::vector<std::vector<Sound>>, 5> sections;
+            for (int subStyle = ChordCombo::StyleA; subStyle <= ChordCombo::Ending; ++subStyle) {
+                for (int t = 0; t < pattern->GetNumTracks(); ++t) {
+                    sections[static_cast<size_t>(subStyle)].push_back(
+                        SoundsOf(VariationBar(*pattern, t, quality, subStyle)));
+                }
+            }
+            EXPECT_NE(sections[0], sections[1]) << "A and B, quality " << quality;
+            for (const int subStyle : {ChordCombo::Intro, ChordCombo::FillIn, ChordCombo::Ending}) {
+                for (const int groove : {ChordCombo::StyleA, ChordCombo::StyleB}) {
+                    EXPECT_NE(sections[static_cast<size_t>(subStyle)],
+                              sections[static_cast<size_t>(groove)])
+                        << "sub-style " << subStyle << " against " << groove << ", quality "
+                        << quality;
+                }
+            }
+        }
+    }
+}
+
+// Two styles of one time signature are told apart by their groove: the
+// rhythm of their bass, chord parts and drums in variation A differs.
+TEST_F(ShippedStylesTest, StylesOfOneTimeSignatureHaveGroovesOfTheirOwn) {
+    std::map<std::string, std::map<std::vector<std::pair<int, std::vector<int>>>, std::string>>
+        grooves;
+    for (const std::string& file : files) {
+        const auto pattern = Load(file);
+        ASSERT_NE(pattern, nullptr);
+        // Per part: its kind (bass -1, chords -2) or drum key, and its onsets.
+        std::vector<std::pair<int, std::vector<int>>> groove;
+        for (int t = 0; t < pattern->GetNumTracks(); ++t) {
+            const Track& track = *pattern->GetTrack(t);
+            const int part = track.IsPercussion()                ? track.GetMidiProgNum()
+                             : track.GetTrackType() == BassTrack ? -1
+                                                                 : -2;
+            std::vector<int> onsets;
+            for (const Sound& sound : SoundsOf(*track.GetBar(0))) {
+                if (onsets.empty() || onsets.back() != sound.step) {
+                    onsets.push_back(sound.step);
+                }
+            }
+            groove.emplace_back(part, onsets);
+        }
+        std::sort(groove.begin(), groove.end());
+        auto& same = grooves[file.substr(0, 2)];
+        const auto [earlier, added] = same.emplace(groove, file);
+        EXPECT_TRUE(added) << file << " grooves like " << earlier->second;
+    }
+}
+
 TEST_F(ShippedStylesTest, GeneratingTwiceGivesTheSameAccompaniment) {
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
@@ -443,6 +817,56 @@ TEST(StyleDescriptionTest, AGroupOfTripletCellsIsOneNoteOrThreeMembers) {
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0], (PatternLine::Event{0, 24, false, {0}}));
     EXPECT_EQ(events[1], (PatternLine::Event{40, 8, true, {0}}));
+}
+
+// Stress marks belong to the sound after them; a slip must stop the tool.
+TEST(StyleDescriptionTest, StressMarksStandBeforeASound) {
+    using Q = PatternLine::Quality;
+    for (const char* line : {"x>..", "xx!-", "xxx~", ">Xxx", "~oxx", ">>xx"}) {
+        EXPECT_THROW(PatternLine::Parse(line, "", Q::Major, 96, true), std::invalid_argument)
+            << line;
+    }
+    const auto events = PatternLine::Parse(">1 ~3 !5 8", "", Q::Minor, 96, false);
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0].stress, PatternLine::Accent);
+    EXPECT_EQ(events[1].stress, PatternLine::Ghost);
+    EXPECT_EQ(events[1].semitones, std::vector<int>{3});
+    EXPECT_EQ(events[2].stress, PatternLine::Strong);
+    EXPECT_EQ(events[3].stress, PatternLine::Plain);
+}
+
+// Whatever octave a line names, the folded key keeps its pitch class and
+// stays in the part's range under every chord root from Ab to G#.
+TEST(StyleDescriptionTest, FoldingKeepsEveryKeyInRangeForEveryRoot) {
+    for (const PartKind kind : {PartKind::Bass, PartKind::Chords}) {
+        const PitchRange range = PitchRange::For(kind);
+        for (int key = 0; key < 128; ++key) {
+            const int folded = range.Fold(key);
+            EXPECT_EQ((folded - key) % 12, 0) << key;
+            for (int offset = PitchRange::kLowestRootOffset;
+                 offset <= PitchRange::kHighestRootOffset; ++offset) {
+                EXPECT_GE(folded + offset, range.Lowest()) << key << " " << offset;
+                EXPECT_LE(folded + offset, range.Highest()) << key << " " << offset;
+            }
+        }
+    }
+    EXPECT_EQ(PitchRange::For(PartKind::Bass).Lowest(), 28) << "a bass guitar's low E";
+}
+
+// A bar may follow any other, so its first sound names its level; a ghost
+// note takes the level down and the next plain sound brings it back, and an
+// accent on a plain level is an accent mark.
+TEST(StyleDescriptionTest, MarksGiveEverySoundItsStressAtTheSectionsLevel) {
+    const auto events = PatternLine::Parse("x ~x x >x", "", PatternLine::Major, 96, true);
+    EXPECT_EQ(PatternBarWriter::MarksFor(events, DynamicMark::MF),
+              (std::map<int, int>{{0, DynamicMark::MF},
+                                  {24, DynamicMark::P},
+                                  {48, DynamicMark::MF},
+                                  {72, DynamicMark::Accent}}));
+    const auto accentFirst = PatternLine::Parse("!x x", "", PatternLine::Major, 96, true);
+    EXPECT_EQ(PatternBarWriter::MarksFor(accentFirst, DynamicMark::F),
+              (std::map<int, int>{{0, DynamicMark::FFF}, {48, DynamicMark::F}}))
+        << "one mark to a step: the accent becomes a louder level";
 }
 
 }  // namespace

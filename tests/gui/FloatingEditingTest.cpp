@@ -9,9 +9,12 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "app/CMainFrame.h"
 #include "app/CQuillsong3Doc.h"
@@ -29,6 +32,7 @@
 #include "model/StyleCombo.h"
 #include "model/Track.h"
 #include "model/VolumeSlider.h"
+#include "platform/ProgramPaths.h"
 #include "playback/MessageRecorder.h"
 #include "support/NoteBarTestKit.h"
 #include "support/OffscreenGui.h"
@@ -336,9 +340,39 @@ TEST_F(FloatingEditingTest, EscapeOrAClickElsewhereClosesTheListUnchanged) {
     }
 }
 
+// Four of the shipped 4/4 styles and a 3/4 one, beside a program of their own:
+// the list shows those of the song's time signature.
+class ShippedStylesSubset {
+public:
+    ShippedStylesSubset()
+        : m_dir(std::filesystem::path(ProgramPaths::TempDir()) /
+                ("style-list-" + std::to_string(::getpid()))) {
+        const std::filesystem::path shipped =
+            std::filesystem::path(ProgramPaths::ExecutableDir()) / "Pattern";
+        std::filesystem::create_directories(m_dir / "Pattern");
+        for (const char* file :
+             {"44_Ballad.qsx", "44_Pop.qsx", "44_Rock.qsx", "44_Swing.qsx", "34_Waltz.qsx"}) {
+            std::filesystem::copy_file(shipped / file, m_dir / "Pattern" / file);
+        }
+        ProgramPaths::OverrideExecutableDir(m_dir.string());
+    }
+    ~ShippedStylesSubset() {
+        ProgramPaths::OverrideExecutableDir("");
+        std::filesystem::remove_all(m_dir);
+    }
+    ShippedStylesSubset(const ShippedStylesSubset&) = delete;
+    ShippedStylesSubset& operator=(const ShippedStylesSubset&) = delete;
+
+private:
+    std::filesystem::path m_dir;
+};
+
 TEST_F(FloatingEditingTest, TheStyleListShowsTheShippedStylesForTheTimeSignature) {
     auto song = MakeSong(4, 4, 4);
-    song->AddAccompanimentTrack();
+    {
+        const ShippedStylesSubset styles;
+        song->AddAccompanimentTrack();
+    }
     document.ReplaceSong(std::move(song));
     SelectorList* list = OpenList(*TheSong().GetTrack(0)->GetSelector());
     ASSERT_NE(list, nullptr);
