@@ -41,16 +41,17 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
                             PatternLine::Quality quality, bool drums) {
     std::vector<Cell> cells;
     bool lastIsDegree = false;
-    std::optional<PatternLine::Stress> stress;
+    // The stress waiting for the next sound; Plain while none is.
+    PatternLine::Stress stress = PatternLine::Plain;
     for (const char c : line) {
         if (c == ' ' || c == '|') {
             continue;
         }
         if (const auto mark = StressMark(c)) {
-            if (stress) {
+            if (stress != PatternLine::Plain) {
                 Refuse(line, "one stress mark to a sound");
             }
-            stress = mark;
+            stress = *mark;
             lastIsDegree = false;
             continue;
         }
@@ -64,7 +65,7 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
         lastIsDegree = false;
         const size_t before = cells.size();
         if (c == 'X' || c == 'o') {
-            if (stress) {
+            if (stress != PatternLine::Plain) {
                 Refuse(line, std::string("'") + c + "' carries its own stress");
             }
             stress = c == 'X' ? PatternLine::Accent : PatternLine::Ghost;
@@ -91,12 +92,12 @@ std::vector<Cell> ReadCells(std::string_view line, const std::vector<int>& voici
         } else {
             Refuse(line, std::string("unexpected '") + c + "'");
         }
-        if (stress) {
+        if (stress != PatternLine::Plain) {
             if (cells.size() == before || cells.back().kind != Cell::Sound) {
                 Refuse(line, "a stress mark must stand before a sound");
             }
-            cells.back().stress = *stress;
-            stress.reset();
+            cells.back().stress = stress;
+            stress = PatternLine::Plain;
         }
     }
     if (stress) {
