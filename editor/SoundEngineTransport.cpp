@@ -54,10 +54,6 @@ void SoundEngineTransport::SetTempo(int bpm) {
     Engine().SetTempo(bpm, true);
 }
 
-int SoundEngineTransport::BeatUnit() const {
-    return Engine().TimeSignature()[1];
-}
-
 bool SoundEngineTransport::ToggleMetronome() {
     return Engine().ToggleMetronome();
 }

@@ -17,7 +17,6 @@ public:
     int CurrentBeat() const override;
     int Tempo() const override;
     void SetTempo(int bpm) override;
-    int BeatUnit() const override;
     bool ToggleMetronome() override;
     bool IsMetronomeOn() const override;
 };

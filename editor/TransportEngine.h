@@ -28,8 +28,6 @@ public:
     // Beats per minute.
     virtual int Tempo() const = 0;
     virtual void SetTempo(int bpm) = 0;
-    // The lower number of the time signature: 2, 4 or 8.
-    virtual int BeatUnit() const = 0;
 
     // Returns the new state.
     virtual bool ToggleMetronome() = 0;

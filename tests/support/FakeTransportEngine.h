@@ -24,7 +24,6 @@ public:
     int CurrentBeat() const override { return currentBeat; }
     int Tempo() const override { return tempo; }
     void SetTempo(int bpm) override { tempo = bpm; }
-    int BeatUnit() const override { return beatUnit; }
     bool ToggleMetronome() override { return metronome = !metronome; }
     bool IsMetronomeOn() const override { return metronome; }
 
@@ -34,7 +33,6 @@ public:
     int currentBar = 0;
     int currentBeat = 0;
     int tempo = 120;
-    int beatUnit = 4;
     bool metronome = false;
     Song* played = nullptr;
     std::vector<Call> calls;
