@@ -41,14 +41,16 @@ std::string TransportPanelForm::ApplyTempo(int bpm) {
     return std::to_string(bpm);
 }
 
-TransportPanelForm::TempoEntry TransportPanelForm::CommitTempo(const std::string& text) {
+std::string TransportPanelForm::CommitTempo(const std::string& text, const TempoWriter& writeBack) {
     const int typed = ReadNumber(text);
     const int bpm = std::clamp(typed, kMinTempo, kMaxTempo);
-    TempoEntry entry{ApplyTempo(bpm), bpm != typed};
-    if (entry.corrected) {
+    const std::string shown = ApplyTempo(bpm);
+    const bool corrected = bpm != typed;
+    writeBack(shown, corrected);
+    if (corrected) {
         m_prompt.Show(messages::kTempoRange, messages::kWarning, Prompt::WarningIcon);
     }
-    return entry;
+    return shown;
 }
 
 std::string TransportPanelForm::StepTempo(const std::string& text, int change) {
@@ -56,9 +58,11 @@ std::string TransportPanelForm::StepTempo(const std::string& text, int change) {
 }
 
 TransportPanelForm::Shown TransportPanelForm::Position() const {
-    const bool active = m_engine.IsActive();
-    const int bar = active ? m_engine.CurrentBar() : m_engine.StartBar();
-    const int beat = active ? m_engine.CurrentBeat() : 0;
+    // Until the first step the engine's counters still hold the last play's
+    // position, and the beat counts from -1.
+    const bool playing = ShowsPause();
+    const int bar = playing ? m_engine.CurrentBar() : m_engine.StartBar();
+    const int beat = playing ? std::max(0, m_engine.CurrentBeat()) : 0;
     return {std::to_string(bar + 1), std::to_string(beat + 1), std::to_string(m_engine.Tempo())};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class Prompt;
@@ -24,12 +25,9 @@ public:
         std::string tempo;
     };
 
-    struct TempoEntry {
-        std::string text;
-        // The typed value was outside kMinTempo..kMaxTempo: the message was
-        // shown and the box's text is to be selected.
-        bool corrected = false;
-    };
+    // Writes the text back into the tempo box, selected when it was
+    // corrected.
+    using TempoWriter = std::function<void(const std::string& text, bool select)>;
 
     // Messages go through the prompt; both must outlive the form.
     TransportPanelForm(TransportEngine& engine, Prompt& prompt);
@@ -42,15 +40,17 @@ public:
     // Back to the first bar.
     std::string Rewind() { return CommitBar("1"); }
 
-    // The tempo box's text as a number, held within kMinTempo..kMaxTempo
-    // with a warning when it was outside, becomes the engine's tempo.
-    TempoEntry CommitTempo(const std::string& text);
+    // The tempo box's text as a number, held within kMinTempo..kMaxTempo,
+    // becomes the engine's tempo and is written back; a number outside is
+    // written back selected and only then warned of, so the box shows the
+    // corrected tempo under the message. Returns the text written.
+    std::string CommitTempo(const std::string& text, const TempoWriter& writeBack);
     // The up-down control moved the tempo by change; it stops at either end
     // without a warning, as a spin control does.
     std::string StepTempo(const std::string& text, int change);
 
-    // The playing bar and beat while music plays; else the bar the next
-    // play starts at.
+    // The playing bar and beat while music plays; else (also while the
+    // engine prepares) the bar the next play starts at, on its first beat.
     Shown Position() const;
     // Rewind, both boxes and their up-down controls.
     bool BoxesEnabled() const;

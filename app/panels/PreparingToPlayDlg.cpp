@@ -7,6 +7,12 @@
 
 #include "editor/TransportEngine.h"
 
+namespace {
+
+constexpr int kBarWidth = 260;
+
+}  // namespace
+
 PreparingToPlayDlg::PreparingToPlayDlg(TransportEngine& engine, Song* song, QWidget* parent)
     : QDialog(parent),
       m_engine(engine),
@@ -21,6 +27,7 @@ PreparingToPlayDlg::PreparingToPlayDlg(TransportEngine& engine, Song* song, QWid
     m_bar->setRange(0, PlayPreparationProgress::kMaximum);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
+    m_bar->setMinimumWidth(kBarWidth);
     layout->addWidget(m_bar);
     m_timer->setInterval(PlayPreparationProgress::kTickMs);
     connect(m_timer, &QTimer::timeout, this, &PreparingToPlayDlg::Tick);

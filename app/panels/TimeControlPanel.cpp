@@ -135,11 +135,12 @@ void TimeControlPanel::CommitBar() {
 }
 
 void TimeControlPanel::CommitTempo() {
-    const TransportPanelForm::TempoEntry entry = m_form.CommitTempo(m_tempo->text().toStdString());
-    m_tempo->setText(QString::fromStdString(entry.text));
-    if (entry.corrected) {
-        m_tempo->selectAll();
-    }
+    m_form.CommitTempo(m_tempo->text().toStdString(), [this](const std::string& text, bool select) {
+        m_tempo->setText(QString::fromStdString(text));
+        if (select) {
+            m_tempo->selectAll();
+        }
+    });
 }
 
 void TimeControlPanel::ToggleMetronome() {

@@ -64,10 +64,20 @@ TEST_F(TransportPanelFormTest, TempoOutsideItsRangeIsHeldThereWithAWarning) {
     };
     for (const Case& c : cases) {
         const size_t before = prompt.AskedSoFar().size();
-        const TransportPanelForm::TempoEntry entry = form.CommitTempo(c.typed);
-        EXPECT_EQ(entry.text, c.shown) << c.typed;
+        std::string written;
+        bool selected = false;
+        size_t messagesWhenWritten = 0;
+        const std::string shown =
+            form.CommitTempo(c.typed, [&](const std::string& text, bool select) {
+                written = text;
+                selected = select;
+                messagesWhenWritten = prompt.AskedSoFar().size();
+            });
+        EXPECT_EQ(shown, c.shown) << c.typed;
+        EXPECT_EQ(written, c.shown) << c.typed;
         EXPECT_EQ(std::to_string(engine.tempo), c.shown) << c.typed;
-        EXPECT_EQ(entry.corrected, c.corrected) << c.typed;
+        EXPECT_EQ(selected, c.corrected) << c.typed;
+        EXPECT_EQ(messagesWhenWritten, before) << c.typed << ": the box shows the tempo first";
         ASSERT_EQ(prompt.AskedSoFar().size(), before + (c.corrected ? 1 : 0)) << c.typed;
         if (c.corrected) {
             const FixedPrompt::Asked& asked = prompt.AskedSoFar().back();
@@ -98,9 +108,16 @@ TEST_F(TransportPanelFormTest, ShowsThePlayingPositionWhilePlayingAndTheStartBar
     EXPECT_EQ(shown.beat, "1");
     EXPECT_EQ(shown.tempo, "96");
     engine.active = true;
+    engine.preparing = true;
+    shown = form.Position();
+    EXPECT_EQ(shown.bar, "5") << "while preparing, the counters are the last play's";
+    EXPECT_EQ(shown.beat, "1");
+    engine.preparing = false;
     shown = form.Position();
     EXPECT_EQ(shown.bar, "10");
     EXPECT_EQ(shown.beat, "3");
+    engine.currentBeat = -1;
+    EXPECT_EQ(form.Position().beat, "1") << "before the first beat of a play";
 }
 
 TEST_F(TransportPanelFormTest, ControlsFollowThePlayingState) {

@@ -17,6 +17,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQuillsong3Doc.h"
+#include "app/Languages.h"
 #include "app/menus/CommandActions.h"
 #include "app/menus/PlayMenu.h"
 #include "app/panels/NavigationPanel.h"
@@ -28,6 +29,7 @@
 #include "editor/qt/CQuillsong3View.h"
 #include "editor/qt/NotationFonts.h"
 #include "editor/qt/PanelIcons.h"
+#include "editor/qt/ScoreToolBar.h"
 #include "editor/qt/ToolBarIcons.h"
 #include "model/MelodicBar.h"
 #include "model/Song.h"
@@ -393,6 +395,40 @@ TEST_F(PanelsTest, EngineNotificationsArePostedOnceAndNeverWaitForTheWindow) {
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.posts, 2) << "after a post is handled the next one goes out";
     panel.removeEventFilter(&counter);
+}
+
+// The panels sit together on a row of their own under the tool bar, and
+// stay so when a language switch builds them again.
+TEST_F(PanelsTest, PanelsAndPlayCommandsFollowALanguageSwitch) {
+    auto labels = [this] {
+        QStringList texts;
+        for (const QLabel* label : Transport().findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        return texts;
+    };
+    auto expectOneRowUnderTheToolBar = [this] {
+        QTest::qWait(20);
+        const QRect tools = frame->ToolBar().geometry();
+        const QRect transport = Transport().parentWidget()->geometry();
+        const QRect navigation = Navigation().parentWidget()->geometry();
+        EXPECT_GE(transport.top(), tools.bottom());
+        EXPECT_EQ(navigation.top(), transport.top());
+        EXPECT_GT(navigation.left(), transport.right());
+        EXPECT_LT(transport.bottom(), View().geometry().top() + 1);
+    };
+    expectOneRowUnderTheToolBar();
+    frame->SetLanguage(Languages::kTraditionalChinese);
+    EXPECT_TRUE(labels().contains(QStringLiteral("目前"))) << labels().join('|').toStdString();
+    EXPECT_TRUE(labels().contains(QStringLiteral("速度")));
+    EXPECT_EQ(Transport().PlayButton().toolTip(), QStringLiteral("播放"));
+    EXPECT_EQ(Navigation().ZoomInButton().toolTip(), QStringLiteral("放大"));
+    EXPECT_EQ(frame->Play().PlayAction()->text(), QStringLiteral("播放/暫停(&P)\tSpace"));
+    expectOneRowUnderTheToolBar();
+    frame->SetLanguage(Languages::kEnglish);
+    EXPECT_TRUE(labels().contains(QStringLiteral("Now")));
+    EXPECT_EQ(frame->Play().PlayAction()->text(), QStringLiteral("&Play/Pause\tSpace"));
+    expectOneRowUnderTheToolBar();
 }
 
 }  // namespace
