@@ -1,6 +1,5 @@
 #include "app/panels/NavigationPanel.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -18,8 +17,6 @@
 namespace {
 
 constexpr int kBoxWidth = 80;
-// The list opens this much taller than the box, so every item shows.
-constexpr int kListExtraHeight = 100;
 
 ImageButton* Button(PanelIcons::Picture picture, QWidget* parent) {
     auto* button = new ImageButton(QSize(PanelIcons::kSize, PanelIcons::kSize), parent);
@@ -58,7 +55,6 @@ void NavigationPanel::BuildControls() {
     for (const std::string& item : ZoomBoxForm::Items()) {
         m_box->addItem(QString::fromStdString(item));
     }
-    m_box->view()->setMinimumHeight(kListExtraHeight);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(3);
@@ -70,14 +66,24 @@ void NavigationPanel::BuildControls() {
 void NavigationPanel::Refresh() {
     const int zoom = ToolsManager::Instance().Zoom();
     if (ZoomBoxForm::ShouldShow(m_box->hasFocus(), zoom, m_lastShown)) {
-        m_box->setEditText(QString::fromStdString(ZoomBoxForm::Text(zoom)));
-        m_lastShown = zoom;
+        ShowZoom(zoom);
     }
     const Song* song = m_commands.Document().GetSong();
     const bool playing = SoundEngine::Instance().IsActive();
     m_zoomOut->setEnabled(EditorCommands::IsEnabled(CommandId::ZoomOut, song, playing));
     m_zoomIn->setEnabled(EditorCommands::IsEnabled(CommandId::ZoomIn, song, playing));
     m_box->setEnabled(!playing);
+}
+
+void NavigationPanel::ShowZoom(int zoom) {
+    const QString text = QString::fromStdString(ZoomBoxForm::Text(zoom));
+    // The list opens on the zoom shown, when it is one of its items.
+    const int item = m_box->findText(text);
+    if (item >= 0) {
+        m_box->setCurrentIndex(item);
+    }
+    m_box->setEditText(text);
+    m_lastShown = zoom;
 }
 
 void NavigationPanel::Choose(int index) {
@@ -91,7 +97,7 @@ void NavigationPanel::Enter() {
         SetZoom(*zoom);
         return;
     }
-    m_box->setEditText(QString::fromStdString(ZoomBoxForm::Text(ToolsManager::Instance().Zoom())));
+    ShowZoom(ToolsManager::Instance().Zoom());
     m_box->lineEdit()->selectAll();
 }
 

@@ -30,6 +30,7 @@ public:
 
 private:
     void BuildControls();
+    void ShowZoom(int zoom);
     void Choose(int index);
     void Enter();
     void SetZoom(int zoom);
