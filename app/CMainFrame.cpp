@@ -109,6 +109,16 @@ void CMainFrame::ShowSongInPanels() {
 }
 
 void CMainFrame::RemovePanels() {
+    // The transport panel watches the engine, whose threads notify without a
+    // lock: nothing may be playing, or still telling of its end, while it
+    // detaches.
+    SoundEngine& engine = SoundEngine::Instance();
+    if (m_timePanel != nullptr) {
+        if (engine.IsActive()) {
+            engine.Stop();
+        }
+        engine.WaitUntilStopped();
+    }
     for (QToolBar* bar : {m_transportBar, m_navigationBar}) {
         if (bar != nullptr) {
             removeToolBar(bar);
