@@ -10,12 +10,17 @@ class CQuillsong3View;
 class CommandActions;
 class EditMenu;
 class FileMenu;
+class NavigationPanel;
 class OptionsMenu;
+class PlayCommands;
 class PlayMenu;
+class QToolBar;
 class ScoreToolBar;
+class TimeControlPanel;
 
-// The main window: the score view with the tool bar above it and the menus
-// (Edit, View, Bar, Track, Music, Play, Help). It shows the document's song
+// The main window: the score view with the tool bar, the transport panel
+// and the navigation panel above it, and the menus (Edit, View, Bar, Track,
+// Music, Play, Help). It shows the document's song
 // and follows it when the document replaces it.
 class CMainFrame : public QMainWindow, public Observer {
     Q_OBJECT
@@ -37,6 +42,9 @@ public:
     // rebuilds the menus and the tool bar in it.
     void SetLanguage(int lang);
     PlayMenu& Play() const { return *m_playMenu; }
+    PlayCommands& Playing() const { return *m_playCommands; }
+    TimeControlPanel& Transport() const { return *m_timePanel; }
+    NavigationPanel& Navigation() const { return *m_navigationPanel; }
     Prompt& MessagePrompt() { return m_messages; }
 
     // The document replaced its song (aspect 0), or its name or modified
@@ -52,6 +60,10 @@ private:
     void RefreshMenus();
     void ShowSong();
     void BuildMenus();
+    // The panels in the language now chosen; the old ones (if any) go.
+    void BuildPanels();
+    void RemovePanels();
+    void ShowSongInPanels();
 
     CQuillsong3Doc& m_document;
     QtPrompt m_prompt;
@@ -63,4 +75,9 @@ private:
     OptionsMenu* m_optionsMenu = nullptr;
     EditMenu* m_editMenu = nullptr;
     PlayMenu* m_playMenu = nullptr;
+    PlayCommands* m_playCommands;
+    QToolBar* m_transportBar = nullptr;
+    QToolBar* m_navigationBar = nullptr;
+    TimeControlPanel* m_timePanel = nullptr;
+    NavigationPanel* m_navigationPanel = nullptr;
 };

@@ -65,4 +65,8 @@ inline constexpr TranslatableText kSelectTrack =
     QS_TRANSLATABLE("EditorMessages", "Please select track");
 inline constexpr TranslatableText kAccompanimentOnTop =
     QS_TRANSLATABLE("EditorMessages", "The accompaniment track must be on the top");
+inline constexpr TranslatableText kTempoRange =
+    QS_TRANSLATABLE("EditorMessages", "The tempo must be within 20 and 208");
+inline constexpr TranslatableText kZoomRange =
+    QS_TRANSLATABLE("EditorMessages", "Zoom percent must be within 50% to 200%");
 }  // namespace messages

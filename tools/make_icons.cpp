@@ -1,4 +1,5 @@
-// Draws the tool bar images and the pointer images the program ships, each as
+// Draws the tool bar images, the pointer images and the transport and
+// navigation panels' button images the program ships, each as
 // NAME.png and a copy of twice the size, NAME@2x.png, into a folder, with the
 // resource list icons.qrc that compiles them into the program. To change an
 // image, change its drawing and regenerate the files from the source tree's
@@ -26,15 +27,17 @@
 #include <string>
 #include <vector>
 
+#include "editor/qt/PanelIcons.h"
 #include "editor/qt/ToolBarIcons.h"
 #include "editor/qt/ToolCursors.h"
 #include "tools/NotationIcons.h"
+#include "tools/PanelShapes.h"
 #include "tools/ToolShapes.h"
 
 namespace {
 
 struct Picture {
-    std::string_view name;
+    std::string name;
     int size;
     std::function<void(QPainter&)> draw;
 };
@@ -87,16 +90,36 @@ std::function<void(QPainter&)> PointerDrawing(const NotationIcons& music,
     }
 }
 
+// The panel's pictures and the drawing's symbols share their order, as do
+// the states.
+static_assert(static_cast<int>(PanelIcons::ZoomIn) == static_cast<int>(PanelShapes::ZoomIn));
+static_assert(static_cast<int>(PanelIcons::Disabled) == static_cast<int>(PanelShapes::Disabled));
+void AddPanelButtons(std::vector<Picture>& pictures) {
+    for (int symbol = 0; symbol < PanelIcons::kPictureCount; ++symbol) {
+        for (int state = 0; state < PanelIcons::kStateCount; ++state) {
+            const auto picture = static_cast<PanelIcons::Picture>(symbol);
+            const auto look = static_cast<PanelIcons::State>(state);
+            pictures.push_back({PanelIcons::FileName(picture, look), PanelIcons::kSize,
+                                [symbol, state](QPainter& p) {
+                                    PanelShapes::Button(p, static_cast<PanelShapes::Symbol>(symbol),
+                                                        static_cast<PanelShapes::State>(state));
+                                }});
+        }
+    }
+}
+
 std::vector<Picture> Catalogue(const NotationIcons& music) {
     std::vector<Picture> pictures;
     const auto toolBar = ToolBarDrawings(music);
     for (int i = 0; i < ToolBarIcons::kCount; ++i) {
-        pictures.push_back({ToolBarIcons::kNames[static_cast<size_t>(i)], ToolBarIcons::kSize,
-                            toolBar[static_cast<size_t>(i)]});
+        pictures.push_back({std::string(ToolBarIcons::kNames[static_cast<size_t>(i)]),
+                            ToolBarIcons::kSize, toolBar[static_cast<size_t>(i)]});
     }
     for (const ToolCursors::Picture& pointer : ToolCursors::kPictures) {
-        pictures.push_back({pointer.name, ToolCursors::kSize, PointerDrawing(music, pointer)});
+        pictures.push_back(
+            {std::string(pointer.name), ToolCursors::kSize, PointerDrawing(music, pointer)});
     }
+    AddPanelButtons(pictures);
     return pictures;
 }
 
@@ -111,8 +134,7 @@ QImage Render(const Picture& picture, int factor) {
 
 bool WriteAll(const std::vector<Picture>& pictures, const QDir& folder) {
     for (const Picture& picture : pictures) {
-        const QString name =
-            QString::fromUtf8(picture.name.data(), static_cast<qsizetype>(picture.name.size()));
+        const QString name = QString::fromStdString(picture.name);
         for (const auto& [factor, suffix] : {std::pair{1, ""}, std::pair{2, "@2x"}}) {
             const QString path = folder.filePath(name + suffix + ".png");
             if (!Render(picture, factor).save(path, "PNG")) {
@@ -135,8 +157,7 @@ bool WriteResourceList(const std::vector<Picture>& pictures, const QDir& folder)
     QTextStream out(&file);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/icons\">\n";
     for (const Picture& picture : pictures) {
-        const QString name =
-            QString::fromUtf8(picture.name.data(), static_cast<qsizetype>(picture.name.size()));
+        const QString name = QString::fromStdString(picture.name);
         out << "        <file>" << name << ".png</file>\n";
         out << "        <file>" << name << "@2x.png</file>\n";
     }

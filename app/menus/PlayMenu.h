@@ -1,40 +1,23 @@
 #pragma once
 
 #include <QObject>
-#include <atomic>
 
-#include "model/Observer.h"
-
-class CQuillsong3Doc;
+class PlayCommands;
 class QAction;
 class QMenuBar;
 
-// Play and Stop from the menu and the keyboard (F5 plays or pauses, F6
-// stops) until the transport panel takes them over. Tells the window when
-// playback starts and ends, on the user-interface thread.
-class PlayMenu : public QObject, public Observer {
+// The Play menu: Play/Pause (the space bar on the score) and Stop, the same
+// actions the transport panel's buttons run.
+class PlayMenu : public QObject {
     Q_OBJECT
 
 public:
-    PlayMenu(QMenuBar& bar, CQuillsong3Doc& document);
-    ~PlayMenu() override;
+    // The commands outlive the menu bar.
+    PlayMenu(QMenuBar& bar, PlayCommands& commands);
 
-    QAction* PlayAction() const { return m_play; }
-    QAction* StopAction() const { return m_stop; }
-
-    // From the sound engine, on any thread: posts to the window.
-    void Update(Subject* subject, int aspect) override;
-
-signals:
-    void PlayingChanged();
+    QAction* PlayAction() const;
+    QAction* StopAction() const;
 
 private:
-    void PlayOrPause();
-    void Stop();
-    void Refresh();
-
-    CQuillsong3Doc& m_document;
-    QAction* m_play;
-    QAction* m_stop;
-    std::atomic<bool> m_posted{false};
+    PlayCommands& m_commands;
 };

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Transport</source>
+        <translation>播放控制</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>瀏覽</translation>
+    </message>
+</context>
+<context>
     <name>CMidiSetupDlg</name>
     <message>
         <source>MIDI Setup</source>
@@ -338,6 +349,14 @@ Copy and paste across them is not allowed.</source>
     <message>
         <source>The accompaniment track must be on the top</source>
         <translation>伴奏音軌必須位於最上方</translation>
+    </message>
+    <message>
+        <source>The tempo must be within 20 and 208</source>
+        <translation>速度必須介於 20 與 208 之間</translation>
+    </message>
+    <message>
+        <source>Zoom percent must be within 50% to 200%</source>
+        <translation>縮放比例必須介於 50% 與 200% 之間</translation>
     </message>
 </context>
 <context>
@@ -719,6 +738,21 @@ Select</source>
     </message>
 </context>
 <context>
+    <name>NavigationPanel</name>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>縮放</translation>
+    </message>
+</context>
+<context>
     <name>NewSongWizardForm</name>
     <message>
         <source>Treble</source>
@@ -831,18 +865,21 @@ Select</source>
     </message>
 </context>
 <context>
+    <name>PlayCommands</name>
+    <message>
+        <source>&amp;Play/Pause	Space</source>
+        <translation>播放/暫停(&amp;P)	Space</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+</context>
+<context>
     <name>PlayMenu</name>
     <message>
         <source>&amp;Play</source>
         <translation>播放(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Play	F5</source>
-        <translation>播放(&amp;P)	F5</translation>
-    </message>
-    <message>
-        <source>&amp;Stop	F6</source>
-        <translation>停止(&amp;S)	F6</translation>
     </message>
 </context>
 <context>
@@ -958,6 +995,13 @@ Select</source>
     <message>
         <source>Insert Text</source>
         <translation>插入文字</translation>
+    </message>
+</context>
+<context>
+    <name>PreparingToPlayDlg</name>
+    <message>
+        <source>Preparing to play music ...</source>
+        <translation>正在準備播放音樂 ...</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1936,37 @@ Do you want to continue opening it?</source>
     <message>
         <source>[47]Open Triangle</source>
         <translation>[47]開放三角鐵</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControlPanel</name>
+    <message>
+        <source>Rewind</source>
+        <translation>回到開頭</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Metronome</source>
+        <translation>節拍器</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>目前</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
     </message>
 </context>
 <context>

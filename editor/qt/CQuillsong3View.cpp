@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -42,6 +43,11 @@ constexpr int kRepaintMargin = 2;
 
 QRect ToQRect(const Rect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+long long NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace
@@ -101,6 +107,9 @@ void CQuillsong3View::RedrawAll() {
 }
 
 void CQuillsong3View::UpdateScrollSizes() {
+    // The zoom may have changed since the mapping was made: the extent must
+    // be the new zoom's, or the scroll bars keep the old size.
+    UpdateMapping();
     const Size extent = m_mapping.ExtentFor(ScorePainter::PageCount());
     const QSize visible = viewport()->size();
     QScrollBar* h = horizontalScrollBar();
@@ -469,6 +478,7 @@ unsigned CQuillsong3View::FlagsOf(Qt::KeyboardModifiers modifiers) {
 }
 
 void CQuillsong3View::mousePressEvent(QMouseEvent* event) {
+    m_space.MouseDown();
     if (IsPlaying() || m_song == nullptr) {
         return;
     }
@@ -560,6 +570,7 @@ void CQuillsong3View::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Space:
             if (!event->isAutoRepeat()) {
+                m_space.Press(NowMs());
                 tools.SetToolOverride(true);
                 UpdatePointer();
             }
@@ -580,6 +591,9 @@ void CQuillsong3View::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         ToolsManager::Instance().SetToolOverride(false);
         UpdatePointer();
+        if (m_space.Release(NowMs()) && m_playHandler) {
+            m_playHandler();
+        }
         return;
     }
     QAbstractScrollArea::keyReleaseEvent(event);

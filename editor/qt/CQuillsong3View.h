@@ -7,6 +7,7 @@
 
 #include "editor/ChangeRecorder.h"
 #include "editor/SelectorEditing.h"
+#include "editor/SpaceKeyGesture.h"
 #include "editor/TextBoxEditing.h"
 #include "editor/ViewMapping.h"
 #include "editor/commands/CommandId.h"
@@ -61,6 +62,10 @@ public:
     void SetCommandHandler(std::function<void(CommandId)> handler) {
         m_commandHandler = std::move(handler);
     }
+
+    // Runs Play/Pause when the space bar is tapped on the score (held, it
+    // drags the page instead); null: the tap does nothing.
+    void SetPlayHandler(std::function<void()> handler) { m_playHandler = std::move(handler); }
 
     // Called with every pop-up menu's name before it opens, so tests can
     // answer instead of a person (null: open the menu).
@@ -138,6 +143,8 @@ private:
     QRect m_askedToRepaint;
     std::function<void(const QString&, QMenu&)> m_popupHook;
     std::function<void(CommandId)> m_commandHandler;
+    std::function<void()> m_playHandler;
+    SpaceKeyGesture m_space;
     bool m_painted = false;
     std::atomic<bool> m_repaintPosted{false};
     std::atomic<bool> m_followPosted{false};
