@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,14 +8,28 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePlayer.h"
 #include "app/SongConverter.h"
+#include "app/menus/HelpPages.h"
 #include "editor/CoreServices.h"
 
 namespace {
+
+// Where the guide for beginners is, for a user at a terminal (and for
+// checking that an installed program finds its data).
+void PrintGuide(std::ostream& out) {
+    const std::string guide = HelpPages::FileOf(CommandId::HelpContents);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(guide, error)) {
+        out << "\nThe guide for beginners: " << guide << "\n";
+    } else {
+        out << "\nThe guide for beginners is missing (" << guide << ").\n";
+    }
+}
 
 int Run(const CommandLine& line, int argc, char** argv) {
     switch (line.action) {
         case CommandLine::Action::Help:
             std::cout << CommandLine::Usage();
+            PrintGuide(std::cout);
             return 0;
         case CommandLine::Action::Version:
             std::cout << "quillsong " << QUILLSONG_VERSION << "\n";
@@ -25,6 +40,9 @@ int Run(const CommandLine& line, int argc, char** argv) {
         case CommandLine::Action::Convert:
             CoreServices::Install();
             return SongConverter::Run(line, std::cerr);
+        case CommandLine::Action::Thumbnail:
+            CoreServices::Install();
+            return SongConverter::Thumbnail(line, std::cerr);
         case CommandLine::Action::Play:
             CoreServices::Install();
             return CommandLinePlayer::Run(line, std::cout, std::cerr);
