@@ -24,9 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SoundFonts the built-in synthesizer looks for in /usr/share/sounds/sf2,
-# and the faces that stand in for the fonts the score's texts name.
+# the faces that stand in for the fonts the score's texts name, the browser
+# opener for the help pages and Qt's Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fluid-soundfont-gm | timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core, xdg-utils")
+    "fluid-soundfont-gm | timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core, xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
