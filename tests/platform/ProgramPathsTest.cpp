@@ -16,12 +16,13 @@ namespace fs = std::filesystem;
 class ProgramPathsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        workingDirectory = fs::current_path();
         root = fs::temp_directory_path() / ("quillsong-paths-" + std::to_string(getpid()));
         fs::remove_all(root);
         fs::create_directories(root);
     }
     void TearDown() override {
-        fs::current_path(fs::temp_directory_path());
+        fs::current_path(workingDirectory);
         fs::remove_all(root);
         ProgramPaths::OverrideExecutableDir("");
     }
@@ -33,6 +34,7 @@ protected:
     std::string At(const std::string& folder) const { return (root / folder).string() + "/"; }
 
     fs::path root;
+    fs::path workingDirectory;
 };
 
 TEST_F(ProgramPathsTest, DataIsBesideTheProgramElseInShareBesideItsFolder) {
