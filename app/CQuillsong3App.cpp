@@ -106,6 +106,9 @@ int CQuillsong3App::Run(int argc, char** argv, const std::string& file) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillsong"));
     QApplication::setOrganizationName(QStringLiteral("Fernwick"));
+    // Wayland compositors match the window to the installed desktop entry,
+    // and so to its name and icon, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.fernwick.Quillsong"));
     SingleInstance instance;
     if (!instance.Acquire()) {
         Tell(SingleInstance::kAlreadyRunning, "Quillsong", Prompt::ErrorIcon);

@@ -108,5 +108,5 @@ int Languages::Current() {
 }
 
 std::string Languages::TranslationFile() {
-    return ProgramPaths::ExecutableDir() + "TraditionalChinese.qm";
+    return ProgramPaths::DataDir() + "TraditionalChinese.qm";
 }

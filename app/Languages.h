@@ -3,8 +3,8 @@
 #include <string>
 
 // The interface language as the "Lang" setting names it: 1 the built-in
-// English, 2 Traditional Chinese from TraditionalChinese.qm beside the
-// program. Applying a language installs or removes the translation for Qt's
+// English, 2 Traditional Chinese from TraditionalChinese.qm in the
+// program's data folder. Applying a language installs or removes the translation for Qt's
 // tr() and the core's texts alike; windows built afterwards speak it, and
 // widgets that listen for QEvent::LanguageChange follow at once. Needs the
 // QCoreApplication; user-interface thread only.
@@ -19,6 +19,6 @@ public:
     static bool Apply(int lang);
     // The language in effect: kTraditionalChinese or kEnglish.
     static int Current();
-    // Where the translation is looked for: beside the program.
+    // Where the translation is looked for: in the program's data folder.
     static std::string TranslationFile();
 };

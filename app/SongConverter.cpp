@@ -68,10 +68,24 @@ void QuietDesktopNotes(QtMsgType type, const QMessageLogContext& context, const 
                  qFormatLogMessage(type, context, message).toLocal8Bit().constData());
 }
 
-// Draws the score into a PNG (as the screen shows it) or a PDF (as printed).
-// Converting needs no window, so Qt runs without a display unless told
-// otherwise.
-int RenderScore(Song& song, const CommandLine& line, bool pdf, std::ostream& errors) {
+enum class Drawing { ScreenPng, PrintedPdf, Thumbnail };
+
+bool Draw(Drawing drawing, Song& song, const CommandLine& line, std::string& error) {
+    switch (drawing) {
+        case Drawing::PrintedPdf:
+            return ScoreExporter::ExportPdf(song, line.output, error);
+        case Drawing::Thumbnail:
+            return ScoreExporter::ExportThumbnail(song, line.output, line.thumbnailSize, error);
+        case Drawing::ScreenPng:
+            break;
+    }
+    return ScoreExporter::ExportPng(song, line.output, line.zoom, error);
+}
+
+// Draws the score into a PNG (as the screen shows it), a PDF (as printed) or
+// a thumbnail (the first page as printed). Converting needs no window, so Qt
+// runs without a display unless told otherwise.
+int RenderScore(Song& song, const CommandLine& line, Drawing drawing, std::ostream& errors) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -86,9 +100,7 @@ int RenderScore(Song& song, const CommandLine& line, bool pdf, std::ostream& err
         return 1;
     }
     song.Relayout();
-    const bool written = pdf ? ScoreExporter::ExportPdf(song, line.output, error)
-                             : ScoreExporter::ExportPng(song, line.output, line.zoom, error);
-    if (!written) {
+    if (!Draw(drawing, song, line, error)) {
         errors << "quillsong: " << error << "\n";
         return 1;
     }
@@ -96,6 +108,19 @@ int RenderScore(Song& song, const CommandLine& line, bool pdf, std::ostream& err
 }
 
 }  // namespace
+
+int SongConverter::Thumbnail(const CommandLine& line, std::ostream& errors) {
+    try {
+        // A file manager cannot answer questions; a song of a newer layout
+        // is drawn as far as this version understands it.
+        FixedPrompt prompt(Prompt::Yes);
+        auto song = SongFiles::Load(line.input, &prompt);
+        return RenderScore(*song, line, Drawing::Thumbnail, errors);
+    } catch (const Exception& e) {
+        errors << e.what() << "\n";
+        return 1;
+    }
+}
 
 int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     const std::string extension = LowerExtension(line.output);
@@ -115,7 +140,7 @@ int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
             return RenderWav(*song, line, errors);
         }
         if (pdf || png) {
-            return RenderScore(*song, line, pdf, errors);
+            return RenderScore(*song, line, pdf ? Drawing::PrintedPdf : Drawing::ScreenPng, errors);
         }
         if (midi) {
             MidiExporter::WriteFile(*song, line.output);

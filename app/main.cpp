@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/SongConverter.h"
 #include "app/crash/CrashReportApp.h"
 #include "app/crash/CrashTrigger.h"
+#include "app/menus/HelpPages.h"
 #include "editor/CoreServices.h"
 #include "platform/MiniDumper.h"
 
@@ -20,10 +22,23 @@ void InstallCrashReporter(const std::string& name) {
     CrashTrigger::FromEnvironment();
 }
 
+// Where the guide for beginners is, for a user at a terminal (and for
+// checking that an installed program finds its data).
+void PrintGuide(std::ostream& out) {
+    const std::string guide = HelpPages::FileOf(CommandId::HelpContents);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(guide, error)) {
+        out << "\nThe guide for beginners: " << guide << "\n";
+    } else {
+        out << "\nThe guide for beginners is missing (" << guide << ").\n";
+    }
+}
+
 int Run(const CommandLine& line, int argc, char** argv) {
     switch (line.action) {
         case CommandLine::Action::Help:
             std::cout << CommandLine::Usage();
+            PrintGuide(std::cout);
             return 0;
         case CommandLine::Action::Version:
             std::cout << "quillsong " << QUILLSONG_VERSION << "\n";
@@ -34,6 +49,9 @@ int Run(const CommandLine& line, int argc, char** argv) {
         case CommandLine::Action::Convert:
             CoreServices::Install();
             return SongConverter::Run(line, std::cerr);
+        case CommandLine::Action::Thumbnail:
+            CoreServices::Install();
+            return SongConverter::Thumbnail(line, std::cerr);
         case CommandLine::Action::Play:
             CoreServices::Install();
             return CommandLinePlayer::Run(line, std::cout, std::cerr);

@@ -267,7 +267,7 @@ bool LarkArchive::NextUserText() {
 }
 
 std::string LarkArchive::PatternPath(const std::string& fileName) {
-    return ProgramPaths::ExecutableDir() + "Pattern/" + fileName;
+    return ProgramPaths::DataDir() + "Pattern/" + fileName;
 }
 
 xmlNodePtr LarkArchive::Element(Cursor cursor) const {

@@ -29,7 +29,7 @@ public:
     LarkArchive& operator=(const LarkArchive&) = delete;
 
     // Store and ExportMidi prepare an empty document; Load parses the file;
-    // LoadPattern parses Pattern/<fileName> beside the program. Throws
+    // LoadPattern parses Pattern/<fileName> in the program's data folder. Throws
     // IOException with "File do not exists", "Read file error" or "File
     // format is new and user aborted".
     void Open(const std::string& fileName, Mode mode);
@@ -65,7 +65,7 @@ public:
     int AccompanimentVolume() const { return m_accompanimentVolume; }
     void SetAccompanimentVolume(int percent) { m_accompanimentVolume = percent; }
 
-    // The path of the pattern file named, in the Pattern folder beside the program.
+    // The path of the pattern file named, in the program's data folder.
     static std::string PatternPath(const std::string& fileName);
 
 private:

@@ -31,7 +31,7 @@ void StyleCombo::FillStyleList() {
     const int* timeSignature = GetProperty("TimeSignature");
     const int numerator = timeSignature != nullptr ? timeSignature[0] : 4;
     const int denominator = timeSignature != nullptr ? timeSignature[1] : 4;
-    const auto files = DirectoryListing::FileNames(ProgramPaths::ExecutableDir() + "Pattern/");
+    const auto files = DirectoryListing::FileNames(ProgramPaths::DataDir() + "Pattern/");
     SetTextItems(StyleNamesFor(files, numerator, denominator));
     SetIndex(0, true);
 }

@@ -18,7 +18,7 @@ public:
     static constexpr const char* kNoStyle = "[N/A]";
 
     void SetStyles(std::vector<std::string> names) { SetTextItems(std::move(names)); }
-    // Lists the styles of the Pattern folder beside the program that fit the
+    // Lists the styles of the Pattern folder of the program's data that fit the
     // song's time signature, sorted byte-wise, or "[N/A]" when none does, and
     // selects the first. Does nothing when the list already has items.
     void FillStyleList();

@@ -32,6 +32,27 @@ std::string ProgramPaths::ExecutableDir() {
     return WithSlash(exe.parent_path().string());
 }
 
+std::string ProgramPaths::DataDir() {
+    if (!Override().empty()) {
+        return Override();
+    }
+    return DataDirFor(ExecutableDir());
+}
+
+std::string ProgramPaths::DataDirFor(const std::string& executableDir) {
+    namespace fs = std::filesystem;
+    const fs::path beside(executableDir);
+    std::error_code error;
+    if (fs::is_directory(beside / "Pattern", error)) {
+        return WithSlash(executableDir);
+    }
+    const fs::path installed = beside / ".." / "share" / "quillsong";
+    if (fs::is_directory(installed, error)) {
+        return WithSlash(installed.lexically_normal().string());
+    }
+    return WithSlash(executableDir);
+}
+
 std::string ProgramPaths::TempDir() {
     const char* tmp = std::getenv("TMPDIR");
     return WithSlash(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp");

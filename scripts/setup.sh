@@ -21,6 +21,11 @@ packages=(
     # The second language: Qt's lupdate and lrelease with their CMake package,
     # and a face for the Chinese texts.
     qt6-l10n-tools qt6-tools-dev fonts-noto-cjk
+    # Installing and packaging: the application's icon drawn at each size
+    # from its SVG, the Debian package's shared-library dependencies, and the
+    # checks of the desktop entry, MIME type, metainfo and package.
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info
+    libglib2.0-bin lintian
 )
 
 missing=()

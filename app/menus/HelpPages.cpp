@@ -36,11 +36,19 @@ std::string HelpPages::PageOf(CommandId command) {
     }
 }
 
+std::string HelpPages::FileOf(CommandId command) {
+    const std::string page = PageOf(command);
+    if (page.empty()) {
+        return {};
+    }
+    return (std::filesystem::path(ProgramPaths::DataDir()) / page.substr(0, page.find('#')))
+        .string();
+}
+
 bool HelpPages::Open(CommandId command, Prompt& prompt) {
     const std::string page = PageOf(command);
     const std::string::size_type hash = page.find('#');
-    const std::filesystem::path file =
-        std::filesystem::path(ProgramPaths::ExecutableDir()) / page.substr(0, hash);
+    const std::filesystem::path file = FileOf(command);
     if (!std::filesystem::exists(file)) {
         prompt.Show(
             Message(QT_TRANSLATE_NOOP("HelpPages", "The help pages are missing:\n%s"), file),

@@ -9,7 +9,7 @@
 #include "platform/ProgramPaths.h"
 
 std::string NotationFonts::FontPath() {
-    return ProgramPaths::ExecutableDir() + "/fonts/LarkNotation.otf";
+    return ProgramPaths::DataDir() + "fonts/LarkNotation.otf";
 }
 
 bool NotationFonts::Load(std::string& error) {

@@ -3,7 +3,7 @@
 #include <string>
 
 // Makes the score's fonts available to Qt: the notation font from the fonts
-// folder beside the program, and free stand-ins for the Windows faces the
+// folder of the program's data, and free stand-ins for the Windows faces the
 // score names ("Tahoma", "Arial"), so every machine lays text out alike.
 // Also installs the Qt text measurer. Needs a QGuiApplication.
 class NotationFonts {

@@ -35,6 +35,23 @@ void MapPrintedPage(QPainter& painter, int page, qreal paperWidth, qreal paperHe
     painter.translate(-mapping.pageLeft, -mapping.pageTop);
 }
 
+// Draws printed page k of pages onto the painter's device, fitted to it.
+void PaintPrintedPage(QPainter& painter, Song& song, int page, int pages, qreal width,
+                      qreal height) {
+    MapPrintedPage(painter, page, width, height);
+    QtDeviceContext dc(painter, PageGeometry::PageRect(page - 1), true);
+    ScorePainter::PrintPage(dc, song, page, pages);
+}
+
+bool SavePng(const QImage& image, const std::string& path, std::string& error) {
+    QSaveFile file(ToQString(path));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ScoreExporter::ExportPng(Song& song, const std::string& path, int zoomPercent,
@@ -57,12 +74,28 @@ bool ScoreExporter::ExportPng(Song& song, const std::string& path, int zoomPerce
         QtDeviceContext dc(painter, area, false);
         ScorePainter::PaintScreen(dc, &song, pages);
     }
-    QSaveFile file(ToQString(path));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        error = "cannot write " + path;
+    return SavePng(image, path, error);
+}
+
+bool ScoreExporter::ExportThumbnail(Song& song, const std::string& path, int longestSide,
+                                    std::string& error) {
+    const int height = longestSide;
+    const int width = std::max(
+        1, static_cast<int>(std::lround(static_cast<qreal>(longestSide) * PageGeometry::kPageWidth /
+                                        PageGeometry::kPageHeight)));
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        error = "the image is too large to make";
         return false;
     }
-    return true;
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        PaintPrintedPage(painter, song, 1, ScorePainter::PageCount(), width, height);
+    }
+    return SavePng(image, path, error);
 }
 
 bool ScoreExporter::ExportPdf(Song& song, const std::string& path, std::string& error) {
@@ -105,9 +138,7 @@ bool ScoreExporter::PrintPages(QPagedPaintDevice& device, Song& song, int first,
         if (page > first) {
             device.newPage();
         }
-        MapPrintedPage(painter, page, device.width(), device.height());
-        QtDeviceContext dc(painter, PageGeometry::PageRect(page - 1), true);
-        ScorePainter::PrintPage(dc, song, page, pages);
+        PaintPrintedPage(painter, song, page, pages, device.width(), device.height());
     }
     painter.end();
     return true;

@@ -14,6 +14,10 @@ public:
     // The whole scroll area at the zoom, 96 dots per inch at 100 %.
     static bool ExportPng(Song& song, const std::string& path, int zoomPercent, std::string& error);
     static bool ExportPdf(Song& song, const std::string& path, std::string& error);
+    // The first page as printed, on white, scaled so its longer side (the
+    // A4 page's height) is longestSide pixels; for file managers' thumbnails.
+    static bool ExportThumbnail(Song& song, const std::string& path, int longestSide,
+                                std::string& error);
     // Prints the score pages first to last (1-based, limited to the song's
     // pages) onto the device, one per sheet, each A4 page fitted to the
     // sheet's whole paper (a printer must print on the full page); false

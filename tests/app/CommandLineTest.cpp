@@ -36,6 +36,33 @@ TEST(CommandLineTest, ActionsAndOptions) {
     EXPECT_EQ(Parse({"--version"}).action, Action::Version);
 }
 
+TEST(CommandLineTest, ThumbnailTakesTheSongThePictureAndItsSize) {
+    const CommandLine thumbnail = Parse({"--thumbnail", "in.qs", "out.png", "256"});
+    EXPECT_EQ(thumbnail.action, Action::Thumbnail);
+    EXPECT_EQ(thumbnail.input, "in.qs");
+    EXPECT_EQ(thumbnail.output, "out.png");
+    EXPECT_EQ(thumbnail.thumbnailSize, 256);
+    // File managers' paths may look like options or lack extensions.
+    const CommandLine odd = Parse({"--thumbnail", "-song", "/tmp/x", "8"});
+    EXPECT_EQ(odd.action, Action::Thumbnail);
+    EXPECT_EQ(odd.input, "-song");
+    EXPECT_EQ(odd.output, "/tmp/x");
+    EXPECT_EQ(Parse({"--thumbnail", "a.qs", "b.png", "4096"}).thumbnailSize, 4096);
+
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--thumbnail", "a.qs", "b.png"},
+             {"--thumbnail", "a.qs", "b.png", "7"},
+             {"--thumbnail", "a.qs", "b.png", "4097"},
+             {"--thumbnail", "a.qs", "b.png", "128px"},
+             {"--thumbnail", "a.qs", "b.png", "128", "c.qs"},
+             {"--thumbnail", "a.qs", "b.png", "128", "-o", "c.pdf"},
+             {"--play", "--thumbnail", "a.qs", "b.png", "128"}}) {
+        const CommandLine line = Parse(arguments);
+        EXPECT_EQ(line.action, Action::UsageError) << arguments.back();
+        EXPECT_FALSE(line.error.empty());
+    }
+}
+
 TEST(CommandLineTest, MistakesAreUsageErrors) {
     for (const auto& arguments :
          std::vector<std::vector<std::string>>{{"-o"},

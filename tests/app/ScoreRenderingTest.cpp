@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "files/MidiExportReader.h"
 #include "files/SongFiles.h"
@@ -138,6 +139,74 @@ TEST_F(ScoreRenderingTest, PdfHasOneA4PagePerScorePage) {
     EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);
 }
 
+// The first page as printed, its height the size asked for, as file managers
+// show songs; compared with a reference picture like the screen pictures.
+TEST_F(ScoreRenderingTest, ThumbnailIsTheFirstPrintedPageAtTheAskedSize) {
+    const std::string input = (kExamples / "TwinkleTwinkle.qs").string();
+    struct Size {
+        int asked;
+        int width;  // the A4 page's proportions, 2100 x 2970
+    };
+    for (const Size size : {Size{16, 11}, Size{128, 91}, Size{256, 181}, Size{1024, 724}}) {
+        SCOPED_TRACE(size.asked);
+        const fs::path out = dir / ("thumbnail-" + std::to_string(size.asked) + ".png");
+        const auto [status, output] =
+            Run("--thumbnail " + input + " " + out.string() + " " + std::to_string(size.asked));
+        ASSERT_EQ(status, 0) << output;
+        const QImage image(QString::fromStdString(out.string()));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.height(), size.asked);
+        EXPECT_EQ(image.width(), size.width);
+        // White paper to the edges, not the screen's grey desk.
+        EXPECT_EQ(image.pixelColor(0, image.height() - 1), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::white));
+    }
+
+    const fs::path out = dir / "thumbnail-256.png";
+    const fs::path reference = kReferences / "TwinkleTwinkle-thumbnail.png";
+    if (std::getenv("QUILLSONG_UPDATE_REFERENCES") != nullptr) {
+        fs::copy_file(out, reference, fs::copy_options::overwrite_existing);
+        GTEST_SKIP() << "reference rewritten: " << reference;
+    }
+    const QImage expected(QString::fromStdString(reference.string()));
+    ASSERT_FALSE(expected.isNull()) << "no reference picture " << reference;
+    const ImageDifference difference = ImageDifference::Of(
+        QImage(QString::fromStdString(out.string())), expected, kChannelTolerance);
+    ASSERT_TRUE(difference.sameSize);
+    // A lost staff, title or note changes far more pixels than this.
+    EXPECT_LE(difference.differing, kAllowedPixels / 4) << difference.differing;
+}
+
+// Rows of the picture with a pixel darker than light grey, in thirds of its
+// height.
+std::vector<int> InkedRowsPerThird(const QImage& image) {
+    std::vector<int> thirds(3, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 192) {
+                ++thirds[static_cast<size_t>(y * 3 / image.height())];
+                break;
+            }
+        }
+    }
+    return thirds;
+}
+
+TEST_F(ScoreRenderingTest, ThumbnailOfALongSongIsItsFullFirstPage) {
+    // Treble and bass, 50 bars: the first of three pages is full of systems
+    // from top to bottom.
+    const std::string input = SaveLongSong(50);
+    const fs::path out = dir / "long.png";
+    const auto [status, output] = Run("--thumbnail " + input + " " + out.string() + " 512");
+    ASSERT_EQ(status, 0) << output;
+    const QImage image(QString::fromStdString(out.string()));
+    ASSERT_EQ(image.size(), QSize(362, 512));
+    const std::vector<int> thirds = InkedRowsPerThird(image);
+    for (size_t third = 0; third < thirds.size(); ++third) {
+        EXPECT_GE(thirds[third], 20) << "third " << third;
+    }
+}
+
 TEST_F(ScoreRenderingTest, BadInputWritesNothing) {
     const fs::path broken = dir / "broken.qs";
     std::ofstream(broken) << "<LarkSong><Track";
@@ -147,6 +216,14 @@ TEST_F(ScoreRenderingTest, BadInputWritesNothing) {
         EXPECT_EQ(status, 1) << name;
         EXPECT_FALSE(output.empty());
         EXPECT_FALSE(fs::exists(out)) << name;
+    }
+    {
+        const fs::path out = dir / "thumbnail.png";
+        const auto [status, output] =
+            Run("--thumbnail " + broken.string() + " " + out.string() + " 128");
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(output, "Read file error\n");
+        EXPECT_FALSE(fs::exists(out));
     }
     const auto [status, output] = Run("-o " + (dir / "missing" / "out.pdf").string() + " " +
                                       (kExamples / "TwinkleTwinkle.qs").string());
