@@ -7,6 +7,8 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     libxml2-dev
+    # Compressed MusicXML (.mxl) files are zip containers.
+    libzip-dev
     # The fuzzer: clang with its sanitizer and libFuzzer runtimes.
     clang libclang-rt-14-dev
     # MIDI output: the built-in synthesizer, its General MIDI SoundFonts
