@@ -1,6 +1,7 @@
 #include "files/MusicXmlPartWriter.h"
 
 #include <array>
+#include <cstdio>
 #include <string_view>
 
 #include "files/MusicXmlBeams.h"
@@ -26,6 +27,13 @@ const char* DynamicsName(int code) {
                                                        "f",   "ff", "fff", "sf"};
     return code >= DynamicMark::PPP && code <= DynamicMark::SF ? kNames[static_cast<size_t>(code)]
                                                                : nullptr;
+}
+
+// 132 for 132.0, 130.5 for 130.5.
+std::string Decimal(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%g", value);
+    return text.data();
 }
 
 const char* KindName(int quality) {
@@ -139,7 +147,7 @@ void MusicXmlPartWriter::WriteTempo() {
     m_out.Close();
     m_out.Close();
     m_out.Open("sound");
-    m_out.Attribute("tempo", std::to_string(quarters));
+    m_out.Attribute("tempo", Decimal(quarters));
     m_out.Close();
     m_out.Close();
 }

@@ -54,23 +54,37 @@ function read(file) {
     let staff = 0;
     let measure = 0;
     let lastNote = null;
-    const tokens = /<measure\s[^>]*>|<staff\s[^>]*>|<(?:note|rest|mRest)\s[^>]*>|<syl[\s>][^>]*>?[^<]*<\/syl>|<tie\s[^>]*>|<harm\s[^>]*>[^<]*<\/harm>/g;
+    // A chord's syllables stand before its notes; they belong to its first.
+    let waiting = null;
+    const tokens = /<measure\s[^>]*>|<staff\s[^>]*>|<chord\s[^>]*>|<(?:note|rest|mRest)\s[^>]*>|<syl[\s>][^>]*>?[^<]*<\/syl>|<tie\s[^>]*>|<harm\s[^>]*>[^<]*<\/harm>/g;
     for (const [tag] of mei.matchAll(tokens)) {
         const id = attribute(tag, 'xml:id');
         if (tag.startsWith('<measure')) {
             measure = Number(attribute(tag, 'n'));
         } else if (tag.startsWith('<staff')) {
             staff = Number(attribute(tag, 'n'));
+        } else if (tag.startsWith('<chord')) {
+            waiting = [];
         } else if (tag.startsWith('<note')) {
             staffOf.set(id, staff);
             lastNote = id;
             console.log(`note ${staff} ${steps(on.get(id))} ${steps(off.get(id) - on.get(id))} ${pitchOf(id)}`);
+            for (const [position, text] of waiting || []) {
+                console.log(`syl ${staff} ${steps(on.get(id))} ${position} ${text}`);
+            }
+            waiting = null;
         } else if (tag.startsWith('<rest') || tag.startsWith('<mRest')) {
             lastNote = null;
+            waiting = null;
             if (on.has(id)) console.log(`rest ${staff} ${steps(on.get(id))} ${steps(off.get(id) - on.get(id))}`);
         } else if (tag.startsWith('<syl')) {
             const text = tag.replace(/^<syl[^>]*>/, '').replace(/<\/syl>$/, '');
-            if (lastNote !== null) console.log(`syl ${staff} ${steps(on.get(lastNote))} ${attribute(tag, 'wordpos') || '-'} ${text}`);
+            const position = attribute(tag, 'wordpos') || '-';
+            if (waiting !== null) {
+                waiting.push([position, text]);
+            } else if (lastNote !== null) {
+                console.log(`syl ${staff} ${steps(on.get(lastNote))} ${position} ${text}`);
+            }
         } else if (tag.startsWith('<tie')) {
             const start = attribute(tag, 'startid').replace(/^#/, '');
             console.log(`tie ${staffOf.get(start)} ${steps(on.get(start))} ${pitchOf(start)}`);
