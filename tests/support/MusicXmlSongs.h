@@ -95,9 +95,9 @@ inline std::unique_ptr<Song> TripletTieSong() {
     Put(*song, 0, 0, 24, 'A', 5, Note::NoAccidental, 4, false, true);
     Put(*song, 0, 0, 40, 'B', 5, Note::Flat, 4, false, true);
     Put(*song, 0, 0, 72, 'F', 5, Note::NoAccidental, 4);
-    // Bar 2: the tie goes on; a dotted quarter; a two-note chord tied on
-    // over the next bar line.
-    Put(*song, 0, 1, 0, 'F', 5, Note::NoAccidental, 4);
+    // Bar 2: the tie goes on (the sharp written here is taken over by the
+    // tie); a dotted quarter; a two-note chord tied on over the next bar line.
+    Put(*song, 0, 1, 0, 'F', 5, Note::Sharp, 4);
     Put(*song, 0, 1, 24, 'F', 5, Note::NoAccidental, 8);
     Put(*song, 0, 1, 36, 'D', 5, Note::NoAccidental, 4, true);
     Put(*song, 0, 1, 72, 'C', 5, Note::NoAccidental, 8);
@@ -123,7 +123,7 @@ inline std::unique_ptr<Song> TripletTieSong() {
     melody.AddTie(chordAt(1, 90)->GetNote(1));
     SetLyrics(*song, 0,
               {"Three", "lit-", "tle", "notes", "and", "a", "long", "one", "sing-", "ing", "a-",
-               "long", "to-", "geth-", "er", "now", "at", "last"});
+               "long", "to-", "geth-", "er", "now", "at"});
     for (int b = 0; b < kBars; ++b) {
         Put(*song, 1, b, 0, 'C', 5, Note::NoAccidental, 4);
         Put(*song, 1, b, 24, 'C', 5, Note::NoAccidental, 8, false, true);
