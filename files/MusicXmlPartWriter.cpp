@@ -98,18 +98,18 @@ void MusicXmlPartWriter::WriteMeasure(int index) {
 void MusicXmlPartWriter::WriteAttributes() {
     const Song::TimeSignature time = m_song.GetTimeSignature();
     m_out.Open("attributes");
-    m_out.Text("divisions", MusicXmlRhythm::kDivisionsPerQuarter);
+    m_out.Element("divisions", MusicXmlRhythm::kDivisionsPerQuarter);
     m_out.Open("key");
-    m_out.Text("fifths", m_track.IsPercussion() ? 0 : m_song.GetKeySignature());
+    m_out.Element("fifths", m_track.IsPercussion() ? 0 : m_song.GetKeySignature());
     m_out.Close();
     m_out.Open("time");
-    m_out.Text("beats", time.numerator);
-    m_out.Text("beat-type", time.denominator);
+    m_out.Element("beats", time.numerator);
+    m_out.Element("beat-type", time.denominator);
     m_out.Close();
     WriteClef();
     if (m_track.IsPercussion()) {
         m_out.Open("staff-details");
-        m_out.Text("staff-lines", 1);
+        m_out.Element("staff-lines", 1);
         m_out.Close();
     }
     m_out.Close();
@@ -118,13 +118,13 @@ void MusicXmlPartWriter::WriteAttributes() {
 void MusicXmlPartWriter::WriteClef() {
     m_out.Open("clef");
     if (m_track.IsPercussion()) {
-        m_out.Text("sign", "percussion");
+        m_out.Element("sign", "percussion");
     } else if (m_track.GetTrackType() == BassTrack) {
-        m_out.Text("sign", "F");
-        m_out.Text("line", 4);
+        m_out.Element("sign", "F");
+        m_out.Element("line", 4);
     } else {
-        m_out.Text("sign", "G");
-        m_out.Text("line", 2);
+        m_out.Element("sign", "G");
+        m_out.Element("line", 2);
     }
     m_out.Close();
 }
@@ -139,11 +139,11 @@ void MusicXmlPartWriter::WriteTempo() {
     m_out.Attribute("placement", "above");
     m_out.Open("direction-type");
     m_out.Open("metronome");
-    m_out.Text("beat-unit", unit == 2 ? "half" : "quarter");
+    m_out.Element("beat-unit", unit == 2 ? "half" : "quarter");
     if (unit == 8) {
         m_out.Empty("beat-unit-dot");
     }
-    m_out.Text("per-minute", tempo);
+    m_out.Element("per-minute", tempo);
     m_out.Close();
     m_out.Close();
     m_out.Open("sound");
@@ -158,8 +158,8 @@ void MusicXmlPartWriter::WriteRestMeasure() {
     m_out.Open("rest");
     m_out.Attribute("measure", "yes");
     m_out.Close();
-    m_out.Text("duration", m_song.GetNumOfStepsPerBar());
-    m_out.Text("voice", 1);
+    m_out.Element("duration", m_song.GetNumOfStepsPerBar());
+    m_out.Element("voice", 1);
     m_out.Close();
 }
 
@@ -195,7 +195,7 @@ void MusicXmlPartWriter::WriteNote(const NoteBar& bar, const NoteChord& chord, i
         m_out.Empty("chord");
     }
     WritePitch(bar, note);
-    m_out.Text("duration", rhythm.duration);
+    m_out.Element("duration", rhythm.duration);
     if (note.IsTieMiddle() || note.IsTieEnd()) {
         m_out.Open("tie");
         m_out.Attribute("type", "stop");
@@ -211,26 +211,26 @@ void MusicXmlPartWriter::WriteNote(const NoteBar& bar, const NoteChord& chord, i
         m_out.Attribute("id", m_ids.instrument);
         m_out.Close();
     }
-    m_out.Text("voice", 1);
+    m_out.Element("voice", 1);
     if (rhythm.type != nullptr) {
-        m_out.Text("type", rhythm.type);
+        m_out.Element("type", rhythm.type);
     }
     for (int dot = 0; dot < rhythm.dots; ++dot) {
         m_out.Empty("dot");
     }
     if (!note.IsRest() && !m_track.IsPercussion()) {
         if (const char* accidental = MusicXmlPitchSpeller::AccidentalName(note.GetAccidental())) {
-            m_out.Text("accidental", accidental);
+            m_out.Element("accidental", accidental);
         }
     }
     if (rhythm.triplet) {
         m_out.Open("time-modification");
-        m_out.Text("actual-notes", 3);
-        m_out.Text("normal-notes", 2);
+        m_out.Element("actual-notes", 3);
+        m_out.Element("normal-notes", 2);
         m_out.Close();
     }
     if (!note.IsRest() && chord.GetTimeValue(true) >= 2) {
-        m_out.Text("stem", bar.StemsDownAt(chord) ? "down" : "up");
+        m_out.Element("stem", bar.StemsDownAt(chord) ? "down" : "up");
     }
     if (first) {
         int level = 0;
@@ -259,18 +259,18 @@ void MusicXmlPartWriter::WritePitch(const NoteBar& bar, const Note& note) {
     }
     if (m_track.IsPercussion()) {
         m_out.Open("unpitched");
-        m_out.Text("display-step", kDrumStep);
-        m_out.Text("display-octave", kDrumOctave);
+        m_out.Element("display-step", kDrumStep);
+        m_out.Element("display-octave", kDrumOctave);
         m_out.Close();
         return;
     }
     const MusicXmlPitchSpeller::Spelling spelling = MusicXmlPitchSpeller::Spell(bar, note);
     m_out.Open("pitch");
-    m_out.Text("step", std::string_view(&spelling.step, 1));
+    m_out.Element("step", std::string_view(&spelling.step, 1));
     if (spelling.alter != 0) {
-        m_out.Text("alter", spelling.alter);
+        m_out.Element("alter", spelling.alter);
     }
-    m_out.Text("octave", spelling.octave);
+    m_out.Element("octave", spelling.octave);
     m_out.Close();
 }
 
@@ -338,7 +338,7 @@ void MusicXmlPartWriter::WriteDirection(const char* dynamics, const char* words)
         m_out.Empty(dynamics);
         m_out.Close();
     } else {
-        m_out.Text("words", words);
+        m_out.Element("words", words);
     }
     m_out.Close();
     m_out.Close();
@@ -359,8 +359,8 @@ void MusicXmlPartWriter::WriteLyric(const NoteBar& bar, int step) {
     m_wordOpen = continues;
     m_out.Open("lyric");
     m_out.Attribute("number", 1);
-    m_out.Text("syllabic", syllabic);
-    m_out.Text("text", text);
+    m_out.Element("syllabic", syllabic);
+    m_out.Element("text", text);
     m_out.Close();
 }
 
@@ -392,9 +392,9 @@ void MusicXmlPartWriter::WriteHarmony(const std::string& name, int offset) {
     m_out.Open("harmony");
     m_out.Attribute("print-frame", "no");
     m_out.Open("root");
-    m_out.Text("root-step", std::string_view(name.data(), 1));
+    m_out.Element("root-step", std::string_view(name.data(), 1));
     if (alter != 0) {
-        m_out.Text("root-alter", alter);
+        m_out.Element("root-alter", alter);
     }
     m_out.Close();
     m_out.Open("kind");
@@ -402,7 +402,7 @@ void MusicXmlPartWriter::WriteHarmony(const std::string& name, int offset) {
     m_out.Content(KindName(quality));
     m_out.Close();
     if (offset != 0) {
-        m_out.Text("offset", offset);
+        m_out.Element("offset", offset);
     }
     m_out.Close();
 }
@@ -410,6 +410,6 @@ void MusicXmlPartWriter::WriteHarmony(const std::string& name, int offset) {
 void MusicXmlPartWriter::WriteFinalBarline() {
     m_out.Open("barline");
     m_out.Attribute("location", "right");
-    m_out.Text("bar-style", "light-heavy");
+    m_out.Element("bar-style", "light-heavy");
     m_out.Close();
 }

@@ -102,7 +102,7 @@ std::string MusicXmlWriter::ToText(const Song& song) {
     out.Open("score-partwise");
     out.Attribute("version", "4.0");
     out.Open("work");
-    out.Text("work-title", song.GetTitleText() ? song.GetTitleText()->GetText() : "");
+    out.Element("work-title", song.GetTitleText() ? song.GetTitleText()->GetText() : "");
     out.Close();
     WriteIdentification(out, song);
     WritePartList(out, song);
@@ -120,7 +120,7 @@ void MusicXmlWriter::WriteIdentification(XmlOutput& out, const Song& song) {
         out.Close();
     }
     out.Open("encoding");
-    out.Text("software", std::string("Quillsong ") + QUILLSONG_VERSION);
+    out.Element("software", std::string("Quillsong ") + QUILLSONG_VERSION);
     out.Close();
     out.Close();
 }
@@ -139,22 +139,22 @@ void MusicXmlWriter::WriteScorePart(XmlOutput& out, const Track& track, int part
     const std::string id = PartId(static_cast<size_t>(part));
     out.Open("score-part");
     out.Attribute("id", id);
-    out.Text("part-name", track.GetTitle());
+    out.Element("part-name", track.GetTitle());
     out.Open("score-instrument");
     out.Attribute("id", id + "-I1");
-    out.Text("instrument-name", InstrumentName(track));
+    out.Element("instrument-name", InstrumentName(track));
     out.Close();
     if (!track.IsAccompaniment()) {
         out.Open("midi-instrument");
         out.Attribute("id", id + "-I1");
-        out.Text("midi-channel", channel);
+        out.Element("midi-channel", channel);
         if (track.IsPercussion()) {
-            out.Text("midi-program", 1);
-            out.Text("midi-unpitched", track.GetMidiProgNum() + 1);
+            out.Element("midi-program", 1);
+            out.Element("midi-unpitched", track.GetMidiProgNum() + 1);
         } else {
-            out.Text("midi-program", track.GetMidiProgNum() + 1);
+            out.Element("midi-program", track.GetMidiProgNum() + 1);
         }
-        out.Text("volume", std::clamp(track.GetVolume(), 0, 100));
+        out.Element("volume", std::clamp(track.GetVolume(), 0, 100));
         out.Close();
     }
     out.Close();

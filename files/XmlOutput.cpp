@@ -76,13 +76,13 @@ void XmlOutput::Content(std::string_view text) {
     Check(xmlTextWriterWriteString(m_writer->writer, Chars(Terminated(text))));
 }
 
-void XmlOutput::Text(std::string_view name, std::string_view value) {
+void XmlOutput::Element(std::string_view name, std::string_view value) {
     Check(xmlTextWriterWriteElement(m_writer->writer, Chars(Terminated(name)),
                                     Chars(Terminated(value))));
 }
 
-void XmlOutput::Text(std::string_view name, int value) {
-    Text(name, std::to_string(value));
+void XmlOutput::Element(std::string_view name, int value) {
+    Element(name, std::to_string(value));
 }
 
 void XmlOutput::Empty(std::string_view name) {

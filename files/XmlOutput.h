@@ -22,9 +22,9 @@ public:
     void Attribute(std::string_view name, int value);
     // Text inside the element opened last, after its attributes.
     void Content(std::string_view text);
-    // An element holding only text.
-    void Text(std::string_view name, std::string_view value);
-    void Text(std::string_view name, int value);
+    // An element holding only text (or a number).
+    void Element(std::string_view name, std::string_view value);
+    void Element(std::string_view name, int value);
     // An element with neither attributes nor content.
     void Empty(std::string_view name);
     // Closes what is open and answers the document.
