@@ -28,6 +28,10 @@ std::string LevelValue(const BeamedGroup& group, int k, int level) {
 
 MusicXmlBeams::MusicXmlBeams(const NoteBar& bar) {
     NoteBarPainter(bar).VisitGroups([this](const BeamedGroup& group) {
+        const bool down = group.StemsDown();
+        for (int k = 0; k < group.Size(); ++k) {
+            m_stemsDown[&group.At(k)] = down;
+        }
         if (group.Size() < 2) {
             return;
         }
@@ -44,4 +48,9 @@ const std::vector<std::string>& MusicXmlBeams::At(const NoteChord& chord) const 
     static const std::vector<std::string> kNone;
     const auto found = m_beams.find(&chord);
     return found == m_beams.end() ? kNone : found->second;
+}
+
+bool MusicXmlBeams::StemsDown(const NoteChord& chord) const {
+    const auto found = m_stemsDown.find(&chord);
+    return found != m_stemsDown.end() && found->second;
 }

@@ -230,7 +230,7 @@ void MusicXmlPartWriter::WriteNote(const NoteBar& bar, const NoteChord& chord, i
         m_out.Close();
     }
     if (!note.IsRest() && chord.GetTimeValue(true) >= 2) {
-        m_out.Element("stem", bar.StemsDownAt(chord) ? "down" : "up");
+        m_out.Element("stem", beams.StemsDown(chord) ? "down" : "up");
     }
     if (first) {
         int level = 0;
@@ -241,7 +241,7 @@ void MusicXmlPartWriter::WriteNote(const NoteBar& bar, const NoteChord& chord, i
             m_out.Close();
         }
     }
-    WriteNotations(bar, chord, note, first);
+    WriteNotations(bar, chord, note, first, rhythm);
     if (first && !note.IsRest()) {
         WriteLyric(bar, chord.GetStep());
     }
@@ -275,8 +275,8 @@ void MusicXmlPartWriter::WritePitch(const NoteBar& bar, const Note& note) {
 }
 
 void MusicXmlPartWriter::WriteNotations(const NoteBar& bar, const NoteChord& chord,
-                                        const Note& note, bool first) {
-    const MusicXmlRhythm::Rhythm rhythm = MusicXmlRhythm::Of(bar, chord);
+                                        const Note& note, bool first,
+                                        const MusicXmlRhythm::Rhythm& rhythm) {
     const bool tupletMark = first && (rhythm.tupletStart || rhythm.tupletStop);
     const bool accent =
         first && !note.IsRest() && bar.HasMark(chord.GetStep(), DynamicMark::Accent);

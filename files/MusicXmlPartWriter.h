@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/MusicXmlRhythm.h"
+
 class ChordBar;
 class Note;
 class NoteBar;
@@ -49,7 +51,8 @@ private:
     void WriteNote(const NoteBar& bar, const NoteChord& chord, int index,
                    const MusicXmlBeams& beams);
     void WritePitch(const NoteBar& bar, const Note& note);
-    void WriteNotations(const NoteBar& bar, const NoteChord& chord, const Note& note, bool first);
+    void WriteNotations(const NoteBar& bar, const NoteChord& chord, const Note& note, bool first,
+                        const MusicXmlRhythm::Rhythm& rhythm);
     void WriteMarks(const NoteBar& bar, int step);
     void WriteLyric(const NoteBar& bar, int step);
     // The harmonies of the chord track's bar that fall in [first, end),

@@ -285,6 +285,30 @@ TEST(MusicXmlBeamsTest, FollowTheBeatsAndLevelsTheScoreDraws) {
                                         "end/backward hook", "begin/forward hook", "end", ""}));
 }
 
+TEST(MusicXmlBeamsTest, StemsPointAsTheScoreDrawsThem) {
+    Song song("t", "a", 1, 100, {4, 4}, 0);
+    song.AddTrebleTrack();
+    // High eighths beamed with a low one, a high quarter, a low triplet.
+    for (const Written& w : std::vector<Written>{{0, 0, "A6", 8},
+                                                 {0, 12, "C5", 8},
+                                                 {0, 24, "B6", 4},
+                                                 {0, 48, "G4", 8, false, true},
+                                                 {0, 56, "F6", 8, false, true},
+                                                 {0, 72, "D5", 4}}) {
+        ASSERT_NE(Write(song, w), nullptr) << w.step;
+    }
+    const auto& bar = static_cast<const NoteBar&>(*song.GetBar(0, 0));
+    const MusicXmlBeams beams(bar);
+    int down = 0;
+    for (const NoteChord* chord = bar.FirstChord(); chord != nullptr;
+         chord = bar.ChordAfter(*chord)) {
+        EXPECT_EQ(beams.StemsDown(*chord), bar.StemsDownAt(*chord)) << chord->GetStep();
+        down += beams.StemsDown(*chord) ? 1 : 0;
+    }
+    EXPECT_GT(down, 0);
+    EXPECT_LT(down, 6);
+}
+
 TEST(MusicXmlBeamsTest, NeverCrossABeatARestOrATripletGroup) {
     // Eighths split by beats; an eighth beside a rest stays alone; a triplet
     // group is beamed on its own.
