@@ -7,6 +7,7 @@
 #include "editor/ToolsManager.h"
 #include "editor/UndoManager.h"
 #include "files/MidiExporter.h"
+#include "files/MusicXmlWriter.h"
 #include "files/SongFiles.h"
 #include "model/NewSongBuilder.h"
 #include "model/Song.h"
@@ -177,6 +178,20 @@ bool CQuillsong3Doc::ExportMidi(const std::string& path, Prompt& prompt) {
     try {
         const std::lock_guard lock(m_docMutex);
         MidiExporter::WriteFile(*m_song, path);
+    } catch (const Exception& e) {
+        prompt.Show(e.Message(), messages::kError, Prompt::ErrorIcon);
+        return false;
+    }
+    return true;
+}
+
+bool CQuillsong3Doc::ExportMusicXml(const std::string& path, Prompt& prompt) {
+    if (m_song == nullptr || Playing()) {
+        return false;
+    }
+    try {
+        const std::lock_guard lock(m_docMutex);
+        MusicXmlWriter::WriteFile(*m_song, path);
     } catch (const Exception& e) {
         prompt.Show(e.Message(), messages::kError, Prompt::ErrorIcon);
         return false;

@@ -50,6 +50,8 @@ public:
     bool Save(const std::string& path, Prompt& prompt);
     // Writes the song as a Standard MIDI File.
     bool ExportMidi(const std::string& path, Prompt& prompt);
+    // Writes the song as MusicXML, compressed when the path ends in ".mxl".
+    bool ExportMusicXml(const std::string& path, Prompt& prompt);
 
     // The file the song was opened from or saved to; empty for a new song.
     const std::string& GetPathName() const { return m_path; }

@@ -11,6 +11,7 @@
 #include "editor/qt/NotationFonts.h"
 #include "editor/qt/ScoreExporter.h"
 #include "files/MidiExporter.h"
+#include "files/MusicXmlWriter.h"
 #include "files/SongFiles.h"
 #include "model/Song.h"
 #include "platform/Exception.h"
@@ -128,7 +129,8 @@ int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
     const bool wav = extension == ".wav";
     const bool pdf = extension == ".pdf";
     const bool png = extension == ".png";
-    if (extension != ".qs" && !midi && !wav && !pdf && !png) {
+    const bool musicXml = MusicXmlWriter::IsMusicXmlPath(line.output);
+    if (extension != ".qs" && !midi && !wav && !pdf && !png && !musicXml) {
         errors << "quillsong: cannot write '" << line.output << "': unknown format '" << extension
                << "'\n";
         return 2;
@@ -144,6 +146,8 @@ int SongConverter::Run(const CommandLine& line, std::ostream& errors) {
         }
         if (midi) {
             MidiExporter::WriteFile(*song, line.output);
+        } else if (musicXml) {
+            MusicXmlWriter::WriteFile(*song, line.output);
         } else {
             SongFiles::Save(*song, line.output);
         }

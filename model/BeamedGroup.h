@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 class DeviceContext;
 class NoteChord;
@@ -20,6 +21,7 @@ public:
     int Size() const { return m_count; }
 
     bool Contains(const NoteChord& chord) const;
+    const NoteChord& At(int index) const { return *m_chords[static_cast<std::size_t>(index)]; }
     void Clear() { m_count = 0; }
     // A chord alone follows its own notes; a beamed group's notes all vote.
     bool StemsDown() const;
@@ -27,6 +29,8 @@ public:
     // Draws the chords and empties the group. Answers the topmost y drawn,
     // so that marks can stand above it; INT_MAX for an empty group.
     int Flush(DeviceContext& dc);
+    // How many beams the chord's written value takes: 1 eighth ... 3 thirty-second.
+    int BeamsOf(int index) const;
 
 private:
     int DrawAlone(DeviceContext& dc, NoteChord& chord) const;
@@ -34,8 +38,6 @@ private:
     // The y where every stem of the group ends: beyond the outermost head.
     int StemTip(bool down) const;
     void DrawBeamLevel(DeviceContext& dc, int level, bool down, int tip) const;
-    // How many beams the chord's written value takes: 1 eighth ... 3 thirty-second.
-    int BeamsOf(int index) const;
     int StemX(int index, bool down) const;
 
     std::array<NoteChord*, kCapacity> m_chords{};

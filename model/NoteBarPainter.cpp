@@ -109,6 +109,23 @@ bool NoteBarPainter::StemsDownAt(const NoteChord& chord) const {
     return down;
 }
 
+void NoteBarPainter::VisitGroups(const std::function<void(const BeamedGroup&)>& visit) const {
+    const auto hand = [&](BeamedGroup& group) {
+        if (!group.IsEmpty()) {
+            visit(group);
+        }
+        group.Clear();
+    };
+    WalkGroups(0, m_bar.GetSteps(), BeatLength(), false, hand);
+    for (const NoteChord* chord = m_bar.FirstChord(); chord != nullptr;
+         chord = m_bar.ChordAfter(*chord)) {
+        const int length = chord->GetTripletLength();
+        if (chord->IsTriplet() && length > 0) {
+            WalkGroups(chord->GetStep(), chord->GetStep() + length, length, true, hand);
+        }
+    }
+}
+
 int NoteBarPainter::BeatLength() const {
     return m_bar.GetStepsPerBeat() > 0 ? m_bar.GetStepsPerBeat() : m_bar.GetSteps();
 }

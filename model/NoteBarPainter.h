@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class BeamedGroup;
 class DeviceContext;
 class NoteBar;
 class NoteChord;
@@ -21,6 +24,11 @@ public:
     // Whether the chord's stem points down as drawn: alone, or with the
     // beamed group it belongs to.
     bool StemsDownAt(const NoteChord& chord) const;
+    // Hands each group of chords Draw draws together to the visitor, in the
+    // order drawn: the plain chords beat by beat, then the members of each
+    // triplet group. A group of one chord stands alone with its flag; two or
+    // more share beams.
+    void VisitGroups(const std::function<void(const BeamedGroup&)>& visit) const;
     // The time signature in the header space of the track's first bar; a
     // numerator or denominator of two digits is left out.
     void DrawTimeSignature(DeviceContext& dc) const;

@@ -46,6 +46,7 @@ FileMenu::FileMenu(QMenuBar& bar, CMainFrame& frame, CQuillsong3Doc& document)
     Add(tr("Save &As..."), QKeySequence::SaveAs, "SaveAs", &FileMenu::SaveAsCommand);
     m_menu->addSeparator();
     Add(tr("Export to &MIDI..."), {}, "ExportMidi", &FileMenu::ExportMidi);
+    Add(tr("Export to Music&XML..."), {}, "ExportMusicXml", &FileMenu::ExportMusicXml);
     m_menu->addSeparator();
     Add(tr("&Print...\tCtrl+P"), QKeySequence::Print, "Print", &FileMenu::Print);
     Add(tr("Print Pre&view"), {}, "PrintPreview", &FileMenu::PrintPreview);
@@ -183,6 +184,20 @@ void FileMenu::ExportMidi() {
     if (!path.isEmpty()) {
         m_document.ExportMidi(WithSuffix(path, QStringLiteral(".mid")).toStdString(),
                               m_frame.MessagePrompt());
+    }
+}
+
+void FileMenu::ExportMusicXml() {
+    m_frame.View().CloseEditors(true);
+    const QString start =
+        QDir(StartFolder())
+            .filePath(QString::fromStdString(m_document.GetTitle()) + QStringLiteral(".musicxml"));
+    const QString path = QFileDialog::getSaveFileName(
+        &m_frame, tr("Export music to MusicXML file"), start,
+        tr("MusicXML files (*.musicxml *.xml);;Compressed MusicXML files (*.mxl)"));
+    if (!path.isEmpty()) {
+        m_document.ExportMusicXml(WithSuffix(path, QStringLiteral(".musicxml")).toStdString(),
+                                  m_frame.MessagePrompt());
     }
 }
 

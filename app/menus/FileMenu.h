@@ -11,7 +11,7 @@ class QMenu;
 class QMenuBar;
 
 // The File menu: New (through the New Music Wizard), Open, Save, Save As,
-// Export to MIDI, Print, Print Preview, Print Setup, the recent file and Exit.
+// Export to MIDI and to MusicXML, Print, Print Preview, Print Setup, the recent file and Exit.
 // Before a modified song is replaced or the window closes it asks whether to
 // save it. Everything is disabled while music plays.
 class FileMenu : public QObject {
@@ -41,6 +41,7 @@ private:
     void SaveCommand() { Save(); }
     void SaveAsCommand() { SaveAs(); }
     void ExportMidi();
+    void ExportMusicXml();
     void Print();
     void PrintPreview();
     void PrintSetup();

@@ -386,6 +386,10 @@ Copy and paste across them is not allowed.</source>
         <translation>匯出成 MIDI 檔(&amp;M)...</translation>
     </message>
     <message>
+        <source>Export to Music&amp;XML...</source>
+        <translation>匯出成 MusicXML 檔(&amp;X)...</translation>
+    </message>
+    <message>
         <source>&amp;Print...	Ctrl+P</source>
         <translation>列印(&amp;P)...	Ctrl+P</translation>
     </message>
@@ -420,6 +424,14 @@ Copy and paste across them is not allowed.</source>
     <message>
         <source>MIDI files (*.mid)</source>
         <translation>MIDI 檔案 (*.mid)</translation>
+    </message>
+    <message>
+        <source>Export music to MusicXML file</source>
+        <translation>將樂曲匯出成 MusicXML 檔</translation>
+    </message>
+    <message>
+        <source>MusicXML files (*.musicxml *.xml);;Compressed MusicXML files (*.mxl)</source>
+        <translation>MusicXML 檔案 (*.musicxml *.xml);;壓縮的 MusicXML 檔案 (*.mxl)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/CMainFrame.h"
 #include "app/CQuillsong3Doc.h"
@@ -132,6 +134,27 @@ TEST_F(DocumentLifecycleTest, FailuresKeepTheSongAndSayWhy) {
     EXPECT_FALSE(std::filesystem::exists(Path("empty.qs")));
     EXPECT_EQ(Messages(), (std::vector<std::string>{"File do not exists",
                                                     "Cannot save a music without any tracks"}));
+}
+
+TEST_F(DocumentLifecycleTest, TheSongExportsAsMusicXmlFromTheFileMenu) {
+    QAction* midi = frame->Files().Action("ExportMidi");
+    QAction* musicXml = frame->Files().Action("ExportMusicXml");
+    ASSERT_NE(musicXml, nullptr);
+    auto* menu = qobject_cast<QMenu*>(midi->parent());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    EXPECT_EQ(actions.indexOf(musicXml), actions.indexOf(midi) + 1) << "beside Export to MIDI";
+    EXPECT_EQ(musicXml->text(), "Export to Music&XML...");
+    WriteANote();
+    ASSERT_TRUE(document.ExportMusicXml(Path("tune.mxl"), *prompt));
+    ASSERT_TRUE(document.ExportMusicXml(Path("tune.musicxml"), *prompt));
+    std::ifstream file(Path("tune.musicxml"));
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_NE(text.find("<score-partwise version=\"4.0\">"), std::string::npos);
+    EXPECT_NE(text.find("<step>"), std::string::npos) << "the note written";
+    EXPECT_TRUE(std::filesystem::exists(Path("tune.mxl")));
+    EXPECT_FALSE(document.ExportMusicXml(Path("missing/tune.musicxml"), *prompt));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Write file error"}));
 }
 
 TEST_F(DocumentLifecycleTest, ClosingAModifiedSongAsksFirst) {
