@@ -410,7 +410,12 @@ void Song::Load(Archive& archive) {
         text->Serialize(archive);
         m_userTexts.push_back(std::move(text));
     }
-    Relayout();
+    // A style's pattern is never drawn, and laying it out would set the
+    // page counters of the song on screen to the pattern's bars (and from
+    // the playback thread, which prepares the accompaniment).
+    if (!archive.IsLoadingPattern()) {
+        Relayout();
+    }
 }
 
 void Song::LoadTracks(Archive& archive, int count) {

@@ -6,6 +6,7 @@
 #include "files/PatternLibrary.h"
 #include "files/SongFiles.h"
 #include "model/ChordBar.h"
+#include "model/EditingState.h"
 #include "model/InstrumentCombo.h"
 #include "model/MelodicBar.h"
 #include "model/PercussionBar.h"
@@ -156,8 +157,27 @@ TEST_F(AccompanimentTest, StylesThatCannotBeUsed) {
     EXPECT_EQ(PatternLibrary::PatternFileName(3, 4, "Waltz"), "34_Waltz.qsx");
 }
 
+// Counts what the layout reports, as the score window's state would hear it.
+class PageCounterLog : public EditingState {
+public:
+    SelObject* Hover() const override { return nullptr; }
+    void SetHover(SelObject*) override {}
+    bool IsSelected(const SelObject*) const override { return false; }
+    bool HasSelection() const override { return false; }
+    void ClearSelection(bool) override {}
+    void ForgetInside(const SelObject*) override {}
+    void ForgetOwnedBy(const SelObject*) override {}
+    void AddDirtyRect(const Rect&) override {}
+    void SetPageCounters(int totalBars, int) override { reportedBars.push_back(totalBars); }
+    std::vector<int> reportedBars;
+};
+
 TEST_F(AccompanimentTest, LoadingAPatternLeavesTheEngineAndLayoutAlone) {
     WriteStyle("44_Test.qsx", 3);
+    // The song on screen counts its pages from what the layout reports; a
+    // pattern loaded for playback must not report its own bars.
+    PageCounterLog pageCounters;
+    EditingState::SetInstance(&pageCounters);
     SoundEngine::Instance().SetTempo(90, false);
     SoundEngine::Instance().SetKeySignature(2);
     Track::SetBarsPerLine(3);
@@ -167,6 +187,8 @@ TEST_F(AccompanimentTest, LoadingAPatternLeavesTheEngineAndLayoutAlone) {
     EXPECT_EQ(SoundEngine::Instance().GetTempo(), 90);
     EXPECT_EQ(SoundEngine::Instance().KeySignature(), 2);
     EXPECT_EQ(Track::GetBarsPerLine(), 3);
+    EditingState::SetInstance(nullptr);
+    EXPECT_EQ(pageCounters.reportedBars, std::vector<int>{});
 }
 
 }  // namespace
