@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/DiagnosticLog.h"
@@ -91,7 +92,8 @@ void FluidSynthBackend::DriverDeleter::operator()(fluid_audio_driver_t* driver) 
 }
 
 FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio audio,
-                                     std::vector<std::string> audioDrivers) {
+                                     std::vector<std::string> audioDrivers,
+                                     const std::vector<Setting>& settings) {
     RouteFluidSynthLog();
     m_settings.reset(new_fluid_settings());
     if (m_settings == nullptr) {
@@ -100,6 +102,9 @@ FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio aud
     // Pinning a 140 MB SoundFont in RAM needs a memory-lock limit desktops do
     // not grant, and FluidSynth would warn about it on every open.
     fluid_settings_setint(m_settings.get(), "synth.lock-memory", 0);
+    for (const Setting& setting : settings) {
+        Apply(setting);
+    }
     {
         CapturedErrors errors;
         m_synth.reset(new_fluid_synth(m_settings.get()));
@@ -114,6 +119,34 @@ FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio aud
 }
 
 FluidSynthBackend::~FluidSynthBackend() = default;
+
+void FluidSynthBackend::Apply(const Setting& setting) {
+    fluid_settings_t* settings = m_settings.get();
+    const char* name = setting.first.c_str();
+    const std::string& value = setting.second;
+    int result = FLUID_FAILED;
+    try {
+        switch (fluid_settings_get_type(settings, name)) {
+            case FLUID_INT_TYPE:
+                result = fluid_settings_setint(settings, name, std::stoi(value));
+                break;
+            case FLUID_NUM_TYPE:
+                result = fluid_settings_setnum(settings, name, std::stod(value));
+                break;
+            case FLUID_STR_TYPE:
+                result = fluid_settings_setstr(settings, name, value.c_str());
+                break;
+            default:
+                break;
+        }
+    } catch (const std::logic_error&) {
+        result = FLUID_FAILED;
+    }
+    if (result != FLUID_OK) {
+        throw CMIDIOutException("The built-in synthesizer has no setting " + setting.first +
+                                " that takes the value " + value + ".");
+    }
+}
 
 void FluidSynthBackend::StartAudio(std::vector<std::string> audioDrivers) {
     if (audioDrivers.empty()) {

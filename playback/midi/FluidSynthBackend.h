@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "playback/midi/OutputBackend.h"
@@ -23,17 +24,23 @@ namespace midi {
 class FluidSynthBackend : public OutputBackend {
 public:
     enum class Audio { System, Memory };
+    // A FluidSynth setting by name and value as text ("audio.period-size",
+    // "1024"), converted to the setting's own type.
+    using Setting = std::pair<std::string, std::string>;
 
     static constexpr const char* kSoundFontFolder = "/usr/share/sounds/sf2";
 
     // Starts the synthesizer with the SoundFont. With Audio::System it plays
     // through the first of audioDrivers that opens (empty: the usual desktop
-    // ones this FluidSynth has). Throws CMIDIOutException carrying
-    // FluidSynth's reasons when no driver opens or the SoundFont will not
-    // load; the audio system is tried first so that a machine without sound
-    // learns it without waiting for a large SoundFont to load.
+    // ones this FluidSynth has); settings are applied before anything
+    // starts (a driver's period size, the file driver's file name). Throws
+    // CMIDIOutException carrying FluidSynth's reasons when a setting is
+    // unknown, no driver opens or the SoundFont will not load; the audio
+    // system is tried first so that a machine without sound learns it
+    // without waiting for a large SoundFont to load.
     FluidSynthBackend(const std::string& soundFontPath, Audio audio,
-                      std::vector<std::string> audioDrivers = {});
+                      std::vector<std::string> audioDrivers = {},
+                      const std::vector<Setting>& settings = {});
     ~FluidSynthBackend() override;
     FluidSynthBackend(const FluidSynthBackend&) = delete;
     FluidSynthBackend& operator=(const FluidSynthBackend&) = delete;
@@ -74,6 +81,7 @@ private:
         void operator()(fluid_audio_driver_t* driver) const;
     };
 
+    void Apply(const Setting& setting);
     void StartAudio(std::vector<std::string> audioDrivers);
     void LoadSoundFont(const std::string& path);
     // Throws CMIDIOutException describing the message when FluidSynth refused it.
