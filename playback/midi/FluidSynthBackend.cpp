@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
@@ -71,6 +72,14 @@ void CollectOption(void* data, const char* /*name*/, const char* option) {
     static_cast<std::vector<std::string>*>(data)->emplace_back(option);
 }
 
+// FluidSynth renders, and looks at its sequencer's queue, in blocks of this
+// many frames (FLUID_BUFSIZE, fixed when FluidSynth is built).
+constexpr int kBlockFrames = 64;
+// Room for a step that is due but fired late, on top of the driver's period.
+constexpr double kLateStepMarginMs = 10.0;
+// A message that comes too late grows the delay, never beyond this.
+constexpr double kMaxLatencyMs = 120.0;
+
 std::string Hex(std::uint8_t byte) {
     std::array<char, 3> text{};
     std::snprintf(text.data(), text.size(), "%02X", byte);
@@ -89,6 +98,10 @@ void FluidSynthBackend::SynthDeleter::operator()(fluid_synth_t* synth) const {
 
 void FluidSynthBackend::DriverDeleter::operator()(fluid_audio_driver_t* driver) const {
     delete_fluid_audio_driver(driver);
+}
+
+void FluidSynthBackend::SequencerDeleter::operator()(fluid_sequencer_t* sequencer) const {
+    delete_fluid_sequencer(sequencer);
 }
 
 FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio audio,
@@ -112,6 +125,9 @@ FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio aud
             throw CMIDIOutException("FluidSynth could not start a synthesizer. " + errors.Take());
         }
     }
+    // Before the audio starts, so that the sequencer counts time from the
+    // synthesizer's first frame.
+    StartSequencer();
     if (audio == Audio::System) {
         StartAudio(std::move(audioDrivers));
     }
@@ -148,6 +164,22 @@ void FluidSynthBackend::Apply(const Setting& setting) {
     }
 }
 
+void FluidSynthBackend::StartSequencer() {
+    fluid_settings_getnum(m_settings.get(), "synth.sample-rate", &m_sampleRate);
+    int periodFrames = kBlockFrames;
+    fluid_settings_getint(m_settings.get(), "audio.period-size", &periodFrames);
+    m_latencyMs = 1000.0 * periodFrames / m_sampleRate + kLateStepMarginMs;
+    // Driven by the synthesizer's own frames, not by the system clock.
+    m_sequencer.reset(new_fluid_sequencer2(0));
+    if (m_sequencer == nullptr) {
+        throw CMIDIOutMemFailure();
+    }
+    m_synthClient = fluid_sequencer_register_fluidsynth(m_sequencer.get(), m_synth.get());
+    if (m_synthClient == FLUID_FAILED) {
+        throw CMIDIOutException("The built-in synthesizer could not start its sequencer.");
+    }
+}
+
 void FluidSynthBackend::StartAudio(std::vector<std::string> audioDrivers) {
     if (audioDrivers.empty()) {
         audioDrivers = DefaultAudioDrivers();
@@ -179,6 +211,82 @@ void FluidSynthBackend::LoadSoundFont(const std::string& path) {
 
 void FluidSynthBackend::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
                                   int /*bytesOnWire*/) {
+    const SendTime* at = SendTime::Current();
+    if (at == nullptr || !Schedule(status, data1, data2, *at)) {
+        SendNow(status, data1, data2);
+    }
+}
+
+bool FluidSynthBackend::Schedule(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                                 const SendTime& at) {
+    std::unique_ptr<fluid_event_t, void (*)(fluid_event_t*)> event(new_fluid_event(),
+                                                                   &delete_fluid_event);
+    if (event == nullptr) {
+        return false;
+    }
+    fluid_event_set_source(event.get(), -1);
+    fluid_event_set_dest(event.get(), m_synthClient);
+    const int channel = status & 0x0F;
+    switch (status & 0xF0) {
+        case 0x80:
+            fluid_event_noteoff(event.get(), channel, data1);
+            break;
+        case 0x90:
+            fluid_event_noteon(event.get(), channel, data1, data2);
+            break;
+        case 0xB0:
+            fluid_event_control_change(event.get(), channel, data1, data2);
+            break;
+        case 0xC0:
+            fluid_event_program_change(event.get(), channel, data1);
+            break;
+        case 0xE0:
+            fluid_event_pitch_bend(event.get(), channel, data1 | data2 << 7);
+            break;
+        default:
+            return false;
+    }
+    using Ms = std::chrono::duration<double, std::milli>;
+    const auto nowTick = static_cast<double>(fluid_sequencer_get_tick(m_sequencer.get()));
+    if (!m_anchored || at.Origin() != m_anchorOrigin) {
+        // The audio rendered so far marks the present; each moment of this
+        // playback keeps its distance from the origin, one delay later.
+        m_anchorOrigin = at.Origin();
+        m_anchorMs = nowTick + Ms(at.Origin() - SendTime::Clock::now()).count() + m_latencyMs;
+        m_anchored = true;
+    }
+    const double fromOrigin = Ms(at.Due() - at.Origin()).count();
+    unsigned int tick = BlockTick(m_anchorMs + fromOrigin);
+    if (tick <= nowTick && m_latencyMs < kMaxLatencyMs) {
+        // The audio is further ahead than the delay allows (a long driver
+        // period, or a step fired very late): move this and every later
+        // moment back once, rather than let each of them come late.
+        const double shortBy =
+            std::min(nowTick - (m_anchorMs + fromOrigin) + 1000.0 * kBlockFrames / m_sampleRate,
+                     kMaxLatencyMs - m_latencyMs);
+        m_latencyMs += shortBy;
+        m_anchorMs += shortBy;
+        tick = BlockTick(m_anchorMs + fromOrigin);
+    }
+    return fluid_sequencer_send_at(m_sequencer.get(), event.get(), tick, 1) == FLUID_OK;
+}
+
+unsigned int FluidSynthBackend::BlockTick(double audioMs) const {
+    const double block = std::round(audioMs * m_sampleRate / 1000.0 / kBlockFrames);
+    // The same sum FluidSynth makes for the block's start, truncated alike.
+    return static_cast<unsigned int>(
+        static_cast<long>(1000.0 * (std::max(block, 0.0) * kBlockFrames) / m_sampleRate));
+}
+
+void FluidSynthBackend::DropScheduled() {
+    fluid_sequencer_remove_events(m_sequencer.get(), -1, m_synthClient, -1);
+    // The notes the queue would have ended: all of them on every channel,
+    // now, so nothing is left sounding whatever was dropped.
+    fluid_synth_all_notes_off(m_synth.get(), -1);
+    m_anchored = false;
+}
+
+void FluidSynthBackend::SendNow(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
     fluid_synth_t* synth = m_synth.get();
     const int channel = status & 0x0F;
     CapturedErrors errors;
