@@ -175,6 +175,7 @@ void FluidSynthBackend::StartSequencer() {
         throw CMIDIOutMemFailure();
     }
     m_synthClient = fluid_sequencer_register_fluidsynth(m_sequencer.get(), m_synth.get());
+    m_started = SendTime::Clock::now();
     if (m_synthClient == FLUID_FAILED) {
         throw CMIDIOutException("The built-in synthesizer could not start its sequencer.");
     }
@@ -246,29 +247,45 @@ bool FluidSynthBackend::Schedule(std::uint8_t status, std::uint8_t data1, std::u
         default:
             return false;
     }
-    using Ms = std::chrono::duration<double, std::milli>;
-    const auto nowTick = static_cast<double>(fluid_sequencer_get_tick(m_sequencer.get()));
+    const double nowTick = ObserveRenderLead();
     if (!m_anchored || at.Origin() != m_anchorOrigin) {
-        // The audio rendered so far marks the present; each moment of this
-        // playback keeps its distance from the origin, one delay later.
+        // Each moment of this playback keeps its distance from the origin,
+        // one delay after the furthest the audio has been rendered ahead.
         m_anchorOrigin = at.Origin();
-        m_anchorMs = nowTick + Ms(at.Origin() - SendTime::Clock::now()).count() + m_latencyMs;
+        m_anchorMs = MsSinceStart(at.Origin()) + m_renderLeadMs + m_latencyMs;
         m_anchored = true;
     }
-    const double fromOrigin = Ms(at.Due() - at.Origin()).count();
-    unsigned int tick = BlockTick(m_anchorMs + fromOrigin);
-    if (tick <= nowTick && m_latencyMs < kMaxLatencyMs) {
-        // The audio is further ahead than the delay allows (a long driver
-        // period, or a step fired very late): move this and every later
-        // moment back once, rather than let each of them come late.
-        const double shortBy =
-            std::min(nowTick - (m_anchorMs + fromOrigin) + 1000.0 * kBlockFrames / m_sampleRate,
-                     kMaxLatencyMs - m_latencyMs);
-        m_latencyMs += shortBy;
-        m_anchorMs += shortBy;
-        tick = BlockTick(m_anchorMs + fromOrigin);
+    const unsigned int tick =
+        BlockTick(m_anchorMs + MsSinceStart(at.Due()) - MsSinceStart(at.Origin()));
+    if (tick <= nowTick) {
+        // The audio is already past it (a step fired very late, or a driver
+        // that renders further ahead than its period): it sounds at once.
+        // Moving the rest of this playback would put every later note off
+        // the grid, so only the next playback waits longer.
+        m_latencyMs = std::min(
+            kMaxLatencyMs, m_latencyMs + (nowTick - tick) + 1000.0 * kBlockFrames / m_sampleRate);
     }
     return fluid_sequencer_send_at(m_sequencer.get(), event.get(), tick, 1) == FLUID_OK;
+}
+
+double FluidSynthBackend::MsSinceStart(SendTime::Clock::time_point moment) const {
+    return std::chrono::duration<double, std::milli>(moment - m_started).count();
+}
+
+double FluidSynthBackend::ObserveRenderLead() {
+    const auto now = SendTime::Clock::now();
+    const auto nowTick = static_cast<double>(fluid_sequencer_get_tick(m_sequencer.get()));
+    const double sinceStart = MsSinceStart(now);
+    const double lead = nowTick - sinceStart;
+    if (lead > m_renderLeadMs) {
+        m_renderLeadMs = lead;
+    } else {
+        // A sound card's clock may run a little slower than the computer's:
+        // let the lead follow it down at up to 100 ppm.
+        m_renderLeadMs -= std::min(m_renderLeadMs - lead, 1e-4 * (sinceStart - m_observedMs));
+    }
+    m_observedMs = sinceStart;
+    return nowTick;
 }
 
 unsigned int FluidSynthBackend::BlockTick(double audioMs) const {
@@ -287,6 +304,7 @@ void FluidSynthBackend::DropScheduled() {
 }
 
 void FluidSynthBackend::SendNow(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    ObserveRenderLead();
     fluid_synth_t* synth = m_synth.get();
     const int channel = status & 0x0F;
     CapturedErrors errors;

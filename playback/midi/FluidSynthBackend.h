@@ -27,8 +27,8 @@ namespace midi {
 // A message sent under a SendTime sounds at the audio frame of its due time
 // (to FluidSynth's 64-frame block, a little under 1.5 ms) plus one fixed
 // delay for the whole playback: the driver's period and a margin for a late
-// step, grown for good when a message still comes too late. Other messages
-// sound at the next block.
+// step, grown for the next playback when a message still comes too late.
+// Other messages sound at the next block.
 class FluidSynthBackend : public OutputBackend {
 public:
     enum class Audio { System, Memory };
@@ -106,6 +106,10 @@ private:
     // sequencer looks at its queue once per block, at the block's whole
     // millisecond, so this tick makes the message sound from that block.
     unsigned int BlockTick(double audioMs) const;
+    double MsSinceStart(SendTime::Clock::time_point moment) const;
+    // Notes how far the audio rendered so far runs ahead of the time since
+    // the synthesizer started; returns the sequencer's tick.
+    double ObserveRenderLead();
     void SendNow(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
     void LoadSoundFont(const std::string& path);
     // Throws CMIDIOutException describing the message when FluidSynth refused it.
@@ -122,6 +126,11 @@ private:
     short m_synthClient = -1;
     double m_sampleRate = 44100.0;
     double m_latencyMs = 0.0;
+    SendTime::Clock::time_point m_started{};
+    // The furthest the audio has been rendered ahead of the time since
+    // m_started, in milliseconds; it follows a slower sound card down.
+    double m_renderLeadMs = -1e9;
+    double m_observedMs = 0.0;
     // The playback the delay was fixed for, and the sequencer's time that
     // its origin maps to (delay included).
     SendTime::Clock::time_point m_anchorOrigin{};
