@@ -10,14 +10,16 @@
 // on the caller's wake event) until shortly before the moment, then spins
 // for the rest. How long before adapts to how late this computer's sleeps
 // have woken lately, between kMinLead and kMaxLead, so a quiet computer
-// spins a fraction of a millisecond per wait and a busy one up to a
-// scheduler tick. One pacer per waiting thread.
+// spins half a millisecond per wait and a busy one two. Longer spins do
+// not pay: on a computer with more runnable threads than processors the
+// scheduler takes the processor away in the middle of them. One pacer per
+// waiting thread.
 class StepPacer {
 public:
     using Clock = std::chrono::steady_clock;
 
     static constexpr Clock::duration kMinLead = std::chrono::microseconds(500);
-    static constexpr Clock::duration kMaxLead = std::chrono::microseconds(5500);
+    static constexpr Clock::duration kMaxLead = std::chrono::microseconds(2000);
 
     // Returns true at the moment (at once when it has passed), false as soon
     // as stopRequested says so; it is asked whenever wake is set and
