@@ -1,8 +1,10 @@
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -146,5 +148,43 @@ BENCHMARK(BM_PlaybackStepTiming)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
+
+// Processor time (user and system, all threads) per second of music while
+// the densest song plays through a recorder: what pacing costs, without the
+// synthesizer's rendering.
+void BM_PlaybackCpuCost(benchmark::State& state) {
+    SoundEngine& engine = SoundEngine::Instance();
+    auto song = BuildBusySong();
+    engine.SetTimeSignature(4, 4);
+    engine.SetTempo(kTempo, false);
+    engine.SetStartBar(0);
+    MessageRecorder recorder;
+    engine.SetOutput(&recorder);
+    double cpuMs = 0.0;
+    double musicMs = 0.0;
+    for (auto _ : state) {
+        recorder.Clear();
+        EndWaiter waiter;
+        engine.Attach(&waiter, SoundEngine::EndAspect);
+        rusage before{};
+        ::getrusage(RUSAGE_SELF, &before);
+        const auto start = std::chrono::steady_clock::now();
+        engine.Play(song.get());
+        waiter.Wait();
+        engine.WaitUntilStopped();
+        const auto end = std::chrono::steady_clock::now();
+        rusage after{};
+        ::getrusage(RUSAGE_SELF, &after);
+        engine.Detach(&waiter, SoundEngine::EndAspect);
+        const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+        cpuMs +=
+            ms(after.ru_utime) - ms(before.ru_utime) + ms(after.ru_stime) - ms(before.ru_stime);
+        musicMs += std::chrono::duration<double, std::milli>(end - start).count() - engine.LeadIn();
+    }
+    engine.SetOutput(nullptr);
+    state.counters["cpu_ms_per_s"] = cpuMs / (musicMs / 1000.0);
+    state.counters["cpu_percent"] = cpuMs / musicMs * 100.0;
+}
+BENCHMARK(BM_PlaybackCpuCost)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/ThreadPriority.h"
 
+#include "platform/RealtimeKit.h"
+
 #include <pthread.h>
 #include <sched.h>
 #include <sys/prctl.h>
@@ -32,9 +34,15 @@ ThreadPriority::Level ThreadPriority::RaiseToTimeCritical() {
     if (::pthread_setschedparam(::pthread_self(), SCHED_FIFO, &param) == 0) {
         return RealTime;
     }
+    // An ordinary user on a desktop: the broker lends what the kernel
+    // refused.
+    if (RealtimeKit::MakeThreadRealtime(kRealTimePriority)) {
+        return RealTime;
+    }
     const int tid = ThreadId();
     const int before = ::getpriority(PRIO_PROCESS, static_cast<id_t>(tid));
-    if (::setpriority(PRIO_PROCESS, static_cast<id_t>(tid), kRaisedNice) == 0) {
+    if (::setpriority(PRIO_PROCESS, static_cast<id_t>(tid), kRaisedNice) == 0 ||
+        RealtimeKit::MakeThreadHighPriority(kRaisedNice)) {
         t_niceBefore = before;
         t_niceChanged = true;
         return Raised;

@@ -8,9 +8,10 @@ class ThreadPriority {
 public:
     enum Level { Normal = 0, Raised = 1, RealTime = 2 };
 
-    // Asks for real-time FIFO scheduling at a modest
-    // priority (below audio servers), else a lower nice value; also asks the
-    // kernel to wake the thread without timer slack. Returns what it got.
+    // Asks for real-time scheduling at a modest priority (below audio
+    // servers), from the kernel or else from the desktop's RealtimeKit,
+    // else for a lower nice value the same two ways; also asks the kernel to
+    // wake the thread without timer slack. Returns what it got.
     static Level RaiseToTimeCritical();
     // Back to ordinary scheduling, nice value and timer slack.
     static void RestoreNormal();

@@ -1,5 +1,6 @@
 #include "playback/EventGroupTimers.h"
 
+#include <chrono>
 #include <utility>
 
 EventGroupTimers::~EventGroupTimers() {
@@ -23,7 +24,12 @@ void EventGroupTimers::Start(std::unique_ptr<NoteEvent> group) {
         group->Release();
         return;
     }
-    m_groups.emplace(id, std::move(group));
+    Running running{std::move(group), std::nullopt};
+    if (const midi::SendTime* fired = midi::SendTime::Current()) {
+        running.release.emplace(fired->Origin(), fired->Due() + std::chrono::milliseconds(
+                                                                    running.group->Duration() - 1));
+    }
+    m_groups.emplace(id, std::move(running));
 }
 
 void EventGroupTimers::OnTimer(TimerService::TimerId id) {
@@ -33,17 +39,22 @@ void EventGroupTimers::OnTimer(TimerService::TimerId id) {
         // ReleaseAll got there first.
         return;
     }
-    found->second->Release();
+    Running& running = found->second;
+    std::optional<midi::SendTime> at;
+    if (running.release) {
+        at.emplace(running.release->first, running.release->second);
+    }
+    running.group->Release();
     m_groups.erase(found);
 }
 
 void EventGroupTimers::ReleaseAll() {
     std::lock_guard lock(m_mutex);
-    for (auto& [id, group] : m_groups) {
+    for (auto& [id, running] : m_groups) {
         // A timer already firing cannot be killed; its callback waits for
         // the lock and then finds its group gone.
         m_timers.KillTimer(id);
-        group->Release();
+        running.group->Release();
     }
     m_groups.clear();
 }

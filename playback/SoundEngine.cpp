@@ -20,6 +20,7 @@
 #include "playback/NoteSoundEvent.h"
 #include "playback/midi/CMIDIOutException.h"
 #include "playback/midi/CShortMsg.h"
+#include "playback/midi/SendTime.h"
 
 namespace {
 constexpr int kNoteOn = 0x90;
@@ -185,7 +186,7 @@ void SoundEngine::PlaybackRoutine(Song* song, const std::string& styleName) {
     if (error != NoError) {
         m_errorCode.store(error, std::memory_order_relaxed);
         Notify(ErrorAspect);
-        EndPlayback(false);
+        EndPlayback(false, true);
         return;
     }
     m_state.store(Playing, std::memory_order_release);
@@ -215,7 +216,7 @@ void SoundEngine::PlaybackRoutine(Song* song, const std::string& styleName) {
         m_builder.SetBeatCounters(-1);
         for (int step = 0; step < stepsPerBar; ++step) {
             if (StopRequested()) {
-                EndPlayback(m_stopKind.load(std::memory_order_relaxed) == StopKindFull);
+                EndPlayback(m_stopKind.load(std::memory_order_relaxed) == StopKindFull, true);
                 return;
             }
             const bool highlighted = m_builder.CollectStepEvents(playing, bar, step, m_pending);
@@ -231,10 +232,10 @@ void SoundEngine::PlaybackRoutine(Song* song, const std::string& styleName) {
             const Clock::time_point target =
                 anchor + Milliseconds(static_cast<double>(absoluteStep - anchorStep) * msPerStep);
             if (!WaitFor(target)) {
-                EndPlayback(m_stopKind.load(std::memory_order_relaxed) == StopKindFull);
+                EndPlayback(m_stopKind.load(std::memory_order_relaxed) == StopKindFull, true);
                 return;
             }
-            FireStep();
+            FireStep(target);
             lastStep = absoluteStep;
             if (step % StepsPerBeat() == 0) {
                 Notify(BeatAspect);
@@ -248,32 +249,38 @@ void SoundEngine::PlaybackRoutine(Song* song, const std::string& styleName) {
     const long endStep = (endBar + 1) * stepsPerBar;
     const bool finished =
         WaitFor(anchor + Milliseconds(static_cast<double>(endStep - anchorStep) * msPerStep));
-    EndPlayback(finished || m_stopKind.load(std::memory_order_relaxed) == StopKindFull);
+    EndPlayback(finished || m_stopKind.load(std::memory_order_relaxed) == StopKindFull, !finished);
 }
 
 bool SoundEngine::WaitFor(Clock::time_point moment) {
-    while (!StopRequested()) {
-        if (Clock::now() >= moment) {
-            return true;
-        }
-        m_wake.WaitUntil(moment);
-    }
-    return false;
+    return m_pacer.WaitUntil(moment, m_wake, [this] { return StopRequested(); });
 }
 
-void SoundEngine::FireStep() {
+void SoundEngine::FireStep(Clock::time_point due) {
+    // Every message of the step is meant for this moment, whenever it
+    // actually leaves; an output that can schedule places it there.
+    const midi::SendTime at(PlaybackOrigin(), due);
     for (auto& group : StepEventBuilder::GroupByDuration(m_pending)) {
         StartEventGroup(std::move(group));
     }
 }
 
-void SoundEngine::EndPlayback(bool rewind) {
+void SoundEngine::EndPlayback(bool rewind, bool cut) {
     m_ending.store(true, std::memory_order_release);
     ThreadPriority::RestoreNormal();
     // Events of a step that was never fired have nothing to undo: releasing
     // them would send Note Offs for notes that never started.
     m_pending.clear();
-    m_groups->ReleaseAll();
+    if (cut) {
+        // Notes the output holds for later must not start after the stop,
+        // and the Note Offs below must not wait behind them.
+        m_output->DropScheduled();
+        m_groups->ReleaseAll();
+    } else {
+        // The song's last notes end after what the output still holds.
+        const midi::SendTime at(PlaybackOrigin(), Clock::now());
+        m_groups->ReleaseAll();
+    }
     if (rewind) {
         m_currentBar.store(0, std::memory_order_relaxed);
         m_startBar.store(0, std::memory_order_relaxed);

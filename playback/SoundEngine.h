@@ -15,6 +15,7 @@
 #include "model/SoundSettings.h"
 #include "model/Subject.h"
 #include "platform/AutoResetEvent.h"
+#include "platform/StepPacer.h"
 #include "playback/ChannelTable.h"
 #include "playback/EventGroupTimers.h"
 #include "playback/NoteEvent.h"
@@ -246,12 +247,15 @@ private:
     ~SoundEngine() override;
     // The playback thread.
     void PlaybackRoutine(Song* song, const std::string& styleName);
-    // Sleeps until the moment or a stop request; false when asked to stop.
+    // Waits until the moment or a stop request; false when asked to stop.
     bool WaitFor(Clock::time_point moment);
     bool StopRequested() const { return m_stopRequest.load(std::memory_order_acquire); }
-    void FireStep();
+    // Fires the pending events, due at this moment.
+    void FireStep(Clock::time_point due);
     // Releases everything, positions for the next Play and tells observers.
-    void EndPlayback(bool rewind);
+    // A stop (cut) silences at once what the output has scheduled; the end
+    // of the song lets it sound out.
+    void EndPlayback(bool rewind, bool cut);
 
     PlaybackTiming m_timing;
     signed char m_keySignature = 0;
@@ -269,6 +273,8 @@ private:
     std::atomic<int> m_leadInMs{kDefaultLeadInMs};
     std::atomic<Clock::rep> m_origin{0};
     AutoResetEvent m_wake;
+    // The playback thread's.
+    StepPacer m_pacer;
     // Guards m_thread: Play starts it, WaitUntilStopped and Play join it.
     std::mutex m_threadMutex;
     std::thread m_thread;

@@ -144,6 +144,13 @@ void CMIDIOutDevice::SendShort(std::uint8_t status, std::uint8_t data1, std::uin
     }
 }
 
+void CMIDIOutDevice::DropScheduled() {
+    std::lock_guard lock(m_mutex);
+    if (m_backend != nullptr) {
+        m_backend->DropScheduled();
+    }
+}
+
 int CMIDIOutDevice::DeviceCount() const {
     return static_cast<int>(CurrentDirectory()->Names().size());
 }

@@ -56,6 +56,8 @@ public:
     // written to the diagnostic log, later ones are dropped quietly, so a
     // device that fails mid-song neither ends playback nor floods the log.
     void SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) override;
+    // Passes the stop on to the open device, if any.
+    void DropScheduled() override;
 
     // Id of the open device, -1 when closed.
     int DeviceId() const;

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/DiagnosticLog.h"
@@ -70,6 +72,14 @@ void CollectOption(void* data, const char* /*name*/, const char* option) {
     static_cast<std::vector<std::string>*>(data)->emplace_back(option);
 }
 
+// FluidSynth renders, and looks at its sequencer's queue, in blocks of this
+// many frames (FLUID_BUFSIZE, fixed when FluidSynth is built).
+constexpr int kBlockFrames = 64;
+// Room for a step that is due but fired late, on top of the driver's period.
+constexpr double kLateStepMarginMs = 10.0;
+// A message that comes too late grows the delay, never beyond this.
+constexpr double kMaxLatencyMs = 120.0;
+
 std::string Hex(std::uint8_t byte) {
     std::array<char, 3> text{};
     std::snprintf(text.data(), text.size(), "%02X", byte);
@@ -90,8 +100,13 @@ void FluidSynthBackend::DriverDeleter::operator()(fluid_audio_driver_t* driver) 
     delete_fluid_audio_driver(driver);
 }
 
+void FluidSynthBackend::SequencerDeleter::operator()(fluid_sequencer_t* sequencer) const {
+    delete_fluid_sequencer(sequencer);
+}
+
 FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio audio,
-                                     std::vector<std::string> audioDrivers) {
+                                     std::vector<std::string> audioDrivers,
+                                     const std::vector<Setting>& settings) {
     RouteFluidSynthLog();
     m_settings.reset(new_fluid_settings());
     if (m_settings == nullptr) {
@@ -100,6 +115,9 @@ FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio aud
     // Pinning a 140 MB SoundFont in RAM needs a memory-lock limit desktops do
     // not grant, and FluidSynth would warn about it on every open.
     fluid_settings_setint(m_settings.get(), "synth.lock-memory", 0);
+    for (const Setting& setting : settings) {
+        Apply(setting);
+    }
     {
         CapturedErrors errors;
         m_synth.reset(new_fluid_synth(m_settings.get()));
@@ -107,6 +125,9 @@ FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio aud
             throw CMIDIOutException("FluidSynth could not start a synthesizer. " + errors.Take());
         }
     }
+    // Before the audio starts, so that the sequencer counts time from the
+    // synthesizer's first frame.
+    StartSequencer();
     if (audio == Audio::System) {
         StartAudio(std::move(audioDrivers));
     }
@@ -114,6 +135,51 @@ FluidSynthBackend::FluidSynthBackend(const std::string& soundFontPath, Audio aud
 }
 
 FluidSynthBackend::~FluidSynthBackend() = default;
+
+void FluidSynthBackend::Apply(const Setting& setting) {
+    fluid_settings_t* settings = m_settings.get();
+    const char* name = setting.first.c_str();
+    const std::string& value = setting.second;
+    int result = FLUID_FAILED;
+    try {
+        switch (fluid_settings_get_type(settings, name)) {
+            case FLUID_INT_TYPE:
+                result = fluid_settings_setint(settings, name, std::stoi(value));
+                break;
+            case FLUID_NUM_TYPE:
+                result = fluid_settings_setnum(settings, name, std::stod(value));
+                break;
+            case FLUID_STR_TYPE:
+                result = fluid_settings_setstr(settings, name, value.c_str());
+                break;
+            default:
+                break;
+        }
+    } catch (const std::logic_error&) {
+        result = FLUID_FAILED;
+    }
+    if (result != FLUID_OK) {
+        throw CMIDIOutException("The built-in synthesizer has no setting " + setting.first +
+                                " that takes the value " + value + ".");
+    }
+}
+
+void FluidSynthBackend::StartSequencer() {
+    fluid_settings_getnum(m_settings.get(), "synth.sample-rate", &m_sampleRate);
+    int periodFrames = kBlockFrames;
+    fluid_settings_getint(m_settings.get(), "audio.period-size", &periodFrames);
+    m_latencyMs = 1000.0 * periodFrames / m_sampleRate + kLateStepMarginMs;
+    // Driven by the synthesizer's own frames, not by the system clock.
+    m_sequencer.reset(new_fluid_sequencer2(0));
+    if (m_sequencer == nullptr) {
+        throw CMIDIOutMemFailure();
+    }
+    m_synthClient = fluid_sequencer_register_fluidsynth(m_sequencer.get(), m_synth.get());
+    m_started = SendTime::Clock::now();
+    if (m_synthClient == FLUID_FAILED) {
+        throw CMIDIOutException("The built-in synthesizer could not start its sequencer.");
+    }
+}
 
 void FluidSynthBackend::StartAudio(std::vector<std::string> audioDrivers) {
     if (audioDrivers.empty()) {
@@ -146,6 +212,99 @@ void FluidSynthBackend::LoadSoundFont(const std::string& path) {
 
 void FluidSynthBackend::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
                                   int /*bytesOnWire*/) {
+    const SendTime* at = SendTime::Current();
+    if (at == nullptr || !Schedule(status, data1, data2, *at)) {
+        SendNow(status, data1, data2);
+    }
+}
+
+bool FluidSynthBackend::Schedule(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                                 const SendTime& at) {
+    std::unique_ptr<fluid_event_t, void (*)(fluid_event_t*)> event(new_fluid_event(),
+                                                                   &delete_fluid_event);
+    if (event == nullptr) {
+        return false;
+    }
+    fluid_event_set_source(event.get(), -1);
+    fluid_event_set_dest(event.get(), m_synthClient);
+    const int channel = status & 0x0F;
+    switch (status & 0xF0) {
+        case 0x80:
+            fluid_event_noteoff(event.get(), channel, data1);
+            break;
+        case 0x90:
+            fluid_event_noteon(event.get(), channel, data1, data2);
+            break;
+        case 0xB0:
+            fluid_event_control_change(event.get(), channel, data1, data2);
+            break;
+        case 0xC0:
+            fluid_event_program_change(event.get(), channel, data1);
+            break;
+        case 0xE0:
+            fluid_event_pitch_bend(event.get(), channel, data1 | data2 << 7);
+            break;
+        default:
+            return false;
+    }
+    const double nowTick = ObserveRenderLead();
+    if (!m_anchored || at.Origin() != m_anchorOrigin) {
+        // Each moment of this playback keeps its distance from the origin,
+        // one delay after the furthest the audio has been rendered ahead.
+        m_anchorOrigin = at.Origin();
+        m_anchorMs = MsSinceStart(at.Origin()) + m_renderLeadMs + m_latencyMs;
+        m_anchored = true;
+    }
+    const unsigned int tick =
+        BlockTick(m_anchorMs + MsSinceStart(at.Due()) - MsSinceStart(at.Origin()));
+    if (tick <= nowTick) {
+        // The audio is already past it (a step fired very late, or a driver
+        // that renders further ahead than its period): it sounds at once.
+        // Moving the rest of this playback would put every later note off
+        // the grid, so only the next playback waits longer.
+        m_latencyMs = std::min(
+            kMaxLatencyMs, m_latencyMs + (nowTick - tick) + 1000.0 * kBlockFrames / m_sampleRate);
+    }
+    return fluid_sequencer_send_at(m_sequencer.get(), event.get(), tick, 1) == FLUID_OK;
+}
+
+double FluidSynthBackend::MsSinceStart(SendTime::Clock::time_point moment) const {
+    return std::chrono::duration<double, std::milli>(moment - m_started).count();
+}
+
+double FluidSynthBackend::ObserveRenderLead() {
+    const auto now = SendTime::Clock::now();
+    const auto nowTick = static_cast<double>(fluid_sequencer_get_tick(m_sequencer.get()));
+    const double sinceStart = MsSinceStart(now);
+    const double lead = nowTick - sinceStart;
+    if (lead > m_renderLeadMs) {
+        m_renderLeadMs = lead;
+    } else {
+        // A sound card's clock may run a little slower than the computer's:
+        // let the lead follow it down at up to 100 ppm.
+        m_renderLeadMs -= std::min(m_renderLeadMs - lead, 1e-4 * (sinceStart - m_observedMs));
+    }
+    m_observedMs = sinceStart;
+    return nowTick;
+}
+
+unsigned int FluidSynthBackend::BlockTick(double audioMs) const {
+    const double block = std::round(audioMs * m_sampleRate / 1000.0 / kBlockFrames);
+    // The same sum FluidSynth makes for the block's start, truncated alike.
+    return static_cast<unsigned int>(
+        static_cast<long>(1000.0 * (std::max(block, 0.0) * kBlockFrames) / m_sampleRate));
+}
+
+void FluidSynthBackend::DropScheduled() {
+    fluid_sequencer_remove_events(m_sequencer.get(), -1, m_synthClient, -1);
+    // The notes the queue would have ended: all of them on every channel,
+    // now, so nothing is left sounding whatever was dropped.
+    fluid_synth_all_notes_off(m_synth.get(), -1);
+    m_anchored = false;
+}
+
+void FluidSynthBackend::SendNow(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    ObserveRenderLead();
     fluid_synth_t* synth = m_synth.get();
     const int channel = status & 0x0F;
     CapturedErrors errors;

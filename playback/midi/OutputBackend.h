@@ -20,6 +20,10 @@ public:
     // Sends one complete system-exclusive message, F0 to F7. Throws
     // CMIDIOutException when the output refuses it.
     virtual void SendLong(const std::uint8_t* data, std::size_t length) = 0;
+    // Forgets the messages sent for a later moment (SendTime) that have not
+    // sounded yet and ends every note at once: playback stops. Outputs that
+    // send everything at once have nothing to forget.
+    virtual void DropScheduled() {}
 };
 
 }  // namespace midi
