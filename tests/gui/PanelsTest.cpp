@@ -213,6 +213,10 @@ TEST_F(PanelsTest, BeatUnitPictureAndMetronomeFollowTheEngine) {
     document.ReplaceSong(MakeSong(2, 2));
     EXPECT_EQ(ImageDifference::Of(shown(), pictureOf(InputCommands::HalfNote), 64).differing, 0);
 
+    // A new picture moves the controls after it once the pending layout
+    // runs; let it run before clicking where the button is.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     ImageButton& metronome = Transport().MetronomeButton();
     const bool wasOn = SoundEngine::Instance().IsMetronomeOn();
     EXPECT_TRUE(Shows(metronome, wasOn ? PanelIcons::MetronomeOn : PanelIcons::MetronomeOff));
