@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,11 @@ struct SpellingCase {
     int octave;
     const char* accidental;  // null: none drawn
 };
+
+// Names each case by what it checks in test lists.
+void PrintTo(const SpellingCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class PitchSpellingTest : public ::testing::TestWithParam<SpellingCase> {};
 
@@ -158,6 +164,11 @@ struct RhythmCase {
     bool tupletStart;
     bool tupletStop;
 };
+
+// Names each case by what it checks in test lists.
+void PrintTo(const RhythmCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class RhythmTest : public ::testing::TestWithParam<RhythmCase> {};
 
